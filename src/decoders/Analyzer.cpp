@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "decoders/Analyzer.h"
+
+#include "decoders/AnalogChannels.h"
+#include "decoders/FieldConversion.h"
+#include "decoders/Formatting.h"
+#include "space/SatelliteStatus.h"
+
+namespace decoders {
+namespace {
+
+double engineeringValue(const AnalogChannel& channel, std::uint8_t raw,
+                        const space::SatelliteStatus& record) {
+    // Division first, then multiplication, as the converter's calibration was made.
+    const double x = raw / record.fullScaleCode * record.fullScaleVoltage;
+    switch (channel.conversion) {
+        case Conversion::ConverterReading:
+            return x;
+        case Conversion::DoubledReading:
+            return x + x;
+        case Conversion::FallingReading:
+            return channel.offset - x * channel.slope;
+        case Conversion::FallingCode:
+            return channel.offset - static_cast<double>(raw) * channel.slope;
+    }
+    return x;
+}
+
+// "dかnを指定して下さい．" (give d or n) in code page 932.
+constexpr const char* askForDayOrNight =
+    "d\x82\xA9n\x82\xF0\x8E\x77\x92\xE8\x82\xB5\x82\xC4\x89\xBA\x82\xB3\x82\xA2\x81\x44";
+
+}  // namespace
+
+Analyzer::Analyzer(ProgramState& state, std::string& resultText, Notifier& notifier,
+                   DecodedFrame* decoded)
+    : state(state), resultText(resultText), notifier(notifier), decoded(decoded) {}
+
+void Analyzer::analyzeSMeter() {
+    analyzeChannel(sMeterChannel);
+}
+
+void Analyzer::analyzeBatteryVoltage() {
+    state.lastBatteryVoltage = analyzeChannel(batteryVoltageChannel);
+}
+
+void Analyzer::analyzeBatteryCurrent() {
+    analyzeChannel(batteryCurrentChannel);
+}
+
+void Analyzer::analyzeBus33Voltage() {
+    analyzeChannel(bus33VoltageChannel);
+}
+
+void Analyzer::analyzeSolarCellVoltage() {
+    analyzeChannel(solarCellVoltageChannel);
+}
+
+void Analyzer::analyzeBatteryTemperature() {
+    analyzeChannel(batteryTemperatureChannel);
+}
+
+void Analyzer::analyzeCommunicationTemperature() {
+    analyzeChannel(communicationTemperatureChannel);
+}
+
+int Analyzer::getDayNightMode() const {
+    if (state.dayNightMode == 'd') {
+        return 1;
+    }
+    if (state.dayNightMode == 'n') {
+        return 0;
+    }
+    notifier.showMessage(askForDayOrNight);
+    return 255;
+}
+
+// Decodes one analog channel, appends its line and gives its engineering value.
+double Analyzer::analyzeChannel(const AnalogChannel& channel) {
+    space::SatelliteStatus record;
+    const auto raw = static_cast<std::uint8_t>(convertField(state.*channel.field));
+    record.*channel.raw = raw;
+    const bool daylight = channel.readsDayNight && getDayNightMode() != 0;
+
+    const double value = engineeringValue(channel, raw, record);
+    record.*channel.value = value;
+    record.*channel.status = channel.classify({raw, value, daylight, state.lastBatteryVoltage});
+    const std::string statusName = (record.*channel.statusName)();
+
+    state.*channel.rawSlot = raw;
+    resultText += channel.label;
+    resultText += channel.tabs;
+    resultText += formatFixed(value, channel.decimals);
+    resultText += channel.unit;
+    resultText += "\t\t";
+    resultText += formatHex(raw, 2);
+    resultText += channel.lineEnd;
+
+    if (decoded != nullptr) {
+        decoded->*channel.decoded = ChannelValue{raw, value, record.*channel.status, statusName};
+    }
+    return value;
+}
+
+}  // namespace decoders

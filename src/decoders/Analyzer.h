@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "decoders/DecodedFrame.h"
+#include "decoders/Notifier.h"
+#include "decoders/ProgramState.h"
+
+namespace decoders {
+
+struct AnalogChannel;
+
+// The decoders of the frame fields. Each reads its field copy from the program state,
+// stores its raw value there, and appends its report lines to the result text. A decoder
+// is only called for a field that is filled in. When given a DecodedFrame, each also fills
+// its item there.
+class Analyzer {
+  public:
+    Analyzer(ProgramState& state, std::string& resultText, Notifier& notifier,
+             DecodedFrame* decoded = nullptr);
+
+    void analyzeSMeter();
+    void analyzeBatteryVoltage();
+    void analyzeBatteryCurrent();
+    void analyzeBus33Voltage();
+    void analyzeSolarCellVoltage();
+    void analyzeUplinkCommand();
+    // Throws space::Exception for a status word whose memory status has no name; the lines
+    // appended before the failure stay.
+    void analyzeStatusWord();
+    void analyzeSunSensor();
+    void analyzeBatteryTemperature();
+    void analyzeCommunicationTemperature();
+
+    // 1 daylight, 0 eclipse; any other setting is reported to the operator and gives 255.
+    int getDayNightMode() const;
+
+  private:
+    double analyzeChannel(const AnalogChannel& channel);
+
+    ProgramState& state;
+    std::string& resultText;
+    Notifier& notifier;
+    DecodedFrame* decoded;
+};
+
+}  // namespace decoders

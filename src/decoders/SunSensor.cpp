@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// Fields C and D: the sun sensor's two bytes, read with the power flag of the status word.
+#include <array>
+#include <cstdint>
+
+#include "decoders/Analyzer.h"
+#include "decoders/FieldConversion.h"
+#include "space/SatelliteStatus.h"
+
+namespace decoders {
+namespace {
+
+// The byte pairs that a blank image shows, one per blank level. C and D match a level when
+// each is either value of its pair.
+constexpr std::array<std::array<std::uint8_t, 2>, 4> blankPairs{{
+    {0x8F, 0x90},
+    {0xA6, 0xA7},
+    {0xBF, 0xC0},
+    {0xD8, 0xD9},
+}};
+
+constexpr std::uint8_t imageBlank = 0;
+constexpr std::uint8_t imageAcquiring = 1;
+constexpr std::uint8_t sensorOff = 2;
+
+bool inPair(std::uint8_t byte, const std::array<std::uint8_t, 2>& pair) {
+    return byte == pair[0] || byte == pair[1];
+}
+
+void classifySunSensor(bool powered, space::SatelliteStatus& record) {
+    if (!powered) {
+        record.sunSensorStatus = sensorOff;
+        return;
+    }
+    for (std::size_t level = 0; level < blankPairs.size(); ++level) {
+        if (inPair(record.sunSensorCRaw, blankPairs[level]) &&
+            inPair(record.sunSensorDRaw, blankPairs[level])) {
+            record.sunSensorBlankLevel = static_cast<std::uint8_t>(level);
+            record.sunSensorStatus = imageBlank;
+            return;
+        }
+    }
+    record.sunSensorImageC = record.sunSensorCRaw;
+    record.sunSensorImageD = record.sunSensorDRaw;
+    record.sunSensorStatus = imageAcquiring;
+}
+
+}  // namespace
+
+void Analyzer::analyzeSunSensor() {
+    space::SatelliteStatus record;
+    const std::int32_t c = convertField(state.fieldC);
+    const std::int32_t d = convertField(state.fieldD);
+    record.sunSensorCRaw = static_cast<std::uint8_t>(c);
+    record.sunSensorDRaw = static_cast<std::uint8_t>(d);
+    classifySunSensor(state.lastSunSensorPower != 0, record);
+    const std::string name = record.getSunSensorStatus();
+
+    state.rawC = record.sunSensorCRaw;
+    state.rawD = record.sunSensorDRaw;
+    // The values are shown whole and signed, not reduced to their low byte.
+    resultText += "Sun Sensor Status =\t\t" + name + "\t\t" + std::to_string(c) + ", " +
+                  std::to_string(d) + "\r\n\r\n";
+    if (decoded != nullptr) {
+        decoded->sunSensor = SunSensorValue{record.sunSensorStatus, name, c, d};
+    }
+}
+
+}  // namespace decoders
