@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "check/FrameFields.h"
+#include "decoders/DecodedFrame.h"
+#include "decoders/Notifier.h"
+#include "decoders/ProgramState.h"
+
+namespace check {
+
+// Gives the current time; the program passes the system clock, tests a fixed one.
+using Clock = std::function<std::time_t()>;
+std::time_t systemClock();
+
+// Appends "Input at YYYY-MM-DD HH:MM:SSUTC" and an empty line, always in UTC.
+void appendInputHeading(std::string& resultText, std::time_t now);
+
+struct CheckOutcome {
+    // The message of a decoding error met during the Check, for the operator's attention.
+    std::optional<std::string> decodingError;
+    decoders::DecodedFrame decoded;
+};
+
+// The Check: copies the texts into the field copies, then appends one analysis block to
+// resultText: the heading, the lines of every filled-in field in frame order, the frame echo
+// and the separator. A decoding error does not stop it: its message becomes a line of the
+// block, the sun sensor (which needs the lost power flag) is skipped and the rest goes on.
+CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
+                      const FrameTexts& texts, const Clock& clock, decoders::Notifier& notifier);
+
+// Clear empties the field copies; raw values and carried values stay.
+void clearFieldCopies(decoders::ProgramState& state);
+
+// "VOKA 86 A6 ..." from the raw values, as the echo line prints them.
+std::string frameEcho(const decoders::ProgramState& state);
+
+}  // namespace check

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#include "check/SavedFile.h"
+
+namespace check {
+
+std::string savedFileBytes(std::string_view resultText) {
+    std::string bytes;
+    bytes.reserve(resultText.size() + 1);
+    bytes.append(resultText);
+    bytes += '\x1A';
+    return bytes;
+}
+
+}  // namespace check

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace check {
+
+// The bytes of a saved analysis: the result text unchanged (code page 932, CR LF), then the
+// end-of-file mark 0x1A.
+std::string savedFileBytes(std::string_view resultText);
+
+}  // namespace check
