@@ -1,0 +1,29 @@
+# Sourced by the run and test commands: installs the Debian packages they need.
+# As root it installs what is missing; otherwise it prints the exact command and stops.
+
+# Building the program.
+build_packages=(cmake g++ make)
+# Building and running the tests.
+test_packages=(libgtest-dev)
+
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update
+        apt-get install -y "${missing[@]}"
+    else
+        echo "Veskar needs these Debian packages, which are not installed: ${missing[*]}" >&2
+        echo "Install them with:" >&2
+        echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+}
