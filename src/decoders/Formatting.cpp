@@ -10,7 +10,7 @@ std::string formatFixed(double value, int decimals) {
     std::array<char, 400> buffer{};  // enough for any double in fixed notation
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, decimals);
-    return std::string(buffer.data(), result.ptr);
+    return {buffer.data(), result.ptr};
 }
 
 std::string formatHex(std::uint32_t value, int minDigits) {

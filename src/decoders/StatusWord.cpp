@@ -82,9 +82,8 @@ void Analyzer::analyzeStatusWord() {
     decodeStatusWord(word, record);
     state.rawB = value;
 
-    StatusWordValue* summary = nullptr;
     if (decoded != nullptr) {
-        summary = &decoded->statusWord.emplace(StatusWordValue{word, {}});
+        decoded->statusWord = StatusWordValue{word, {}};
     }
     resultText += "<VOKA-I Status>\t\t\t\t" + formatHex(word, 4) + "\r\n";
     for (const StatusItem& item : statusItems) {
@@ -93,8 +92,8 @@ void Analyzer::analyzeStatusWord() {
             state.lastSunSensorPower = record.sunSensorPower;
         }
         resultText += std::string(item.label) + item.separator + printed + "\r\n";
-        if (summary != nullptr) {
-            summary->items.push_back(printed);
+        if (decoded != nullptr) {
+            decoded->statusWord->items.push_back(printed);
         }
     }
     resultText += "\r\n";
