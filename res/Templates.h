@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+// The program's dialog templates and resource IDs.
+#pragma once
+
+#include <array>
+
+#include "DialogTemplate.h"
+
+namespace res {
+
+// Commands and controls of the main dialog.
+constexpr int idOk = 1;  // the Enter command: runs Check
+constexpr int idCancel = 2;
+constexpr int idEntryH0 = 1000;  // entry boxes H0 ... F are 1000 ... 1010 in frame order
+constexpr int idResult = 1011;
+constexpr int idSave = 1012;
+constexpr int idCheck = 1014;
+constexpr int idClear = 1015;
+
+constexpr const char* dialogFont = "ＭＳ Ｐゴシック";
+
+// clang-format off
+inline constexpr std::array<ControlTemplate, 32> mainDialogControls{{
+    {idCheck,      ControlKind::DefaultPushButton, "Check",              305, 45,  63,  14},
+    {idCancel,     ControlKind::PushButton,        "Close",              305, 123, 63,  14},
+    {noId,         ControlKind::FramedLabel,       "VOKA",               8,   45,  28,  13},
+    {idEntryH0,    ControlKind::Edit,              "",                   39,  45,  15,  13},
+    {idEntryH0+1,  ControlKind::Edit,              "",                   56,  45,  15,  13},
+    {idEntryH0+2,  ControlKind::Edit,              "",                   73,  45,  15,  13},
+    {idEntryH0+3,  ControlKind::Edit,              "",                   90,  45,  15,  13},
+    {idEntryH0+4,  ControlKind::Edit,              "",                   107, 45,  15,  13},
+    {idEntryH0+5,  ControlKind::Edit,              "",                   124, 45,  28,  13},
+    {idEntryH0+6,  ControlKind::Edit,              "",                   154, 45,  28,  13},
+    {idEntryH0+7,  ControlKind::Edit,              "",                   185, 45,  15,  13},
+    {idEntryH0+8,  ControlKind::Edit,              "",                   202, 45,  15,  13},
+    {idEntryH0+9,  ControlKind::Edit,              "",                   220, 45,  15,  13},
+    {idEntryH0+10, ControlKind::Edit,              "",                   237, 45,  15,  13},
+    {idResult,     ControlKind::MultiLineEdit,     "",                   8,   76,  278, 290},
+    {idSave,       ControlKind::PushButton,        "Save",               305, 97,  63,  14},
+    {noId,         ControlKind::Picture,           "banner",             7,   1,   171, 27},
+    {idClear,      ControlKind::PushButton,        "Clear",              305, 71,  63,  14},
+    {noId,         ControlKind::Picture,           "panel",              305, 153, 62,  211},
+    {noId,         ControlKind::Label,             "CW Frame",           7,   37,  31,  8},
+    {noId,         ControlKind::Label,             "H0",                 42,  37,  9,   8},
+    {noId,         ControlKind::Label,             "H1",                 59,  37,  9,   8},
+    {noId,         ControlKind::Label,             "H2",                 76,  37,  9,   8},
+    {noId,         ControlKind::Label,             "H3",                 93,  37,  9,   8},
+    {noId,         ControlKind::Label,             "H4",                 109, 37,  9,   8},
+    {noId,         ControlKind::Label,             "A",                  134, 37,  8,   8},
+    {noId,         ControlKind::Label,             "B",                  164, 37,  8,   8},
+    {noId,         ControlKind::Label,             "C",                  188, 37,  8,   8},
+    {noId,         ControlKind::Label,             "D",                  205, 37,  8,   8},
+    {noId,         ControlKind::Label,             "E",                  223, 37,  8,   8},
+    {noId,         ControlKind::Label,             "F",                  240, 37,  8,   8},
+    {noId,         ControlKind::Label,             "CW Analysis Result", 7,   68,  59,  8},
+}};
+// clang-format on
+
+inline constexpr DialogTemplate mainDialog{"Veskar", 375, 373, dialogFont, 9, mainDialogControls};
+
+}  // namespace res

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#include "ui/BeaconApp.h"
+
+#include "ui/BeaconDialog.h"
+#include "ui/Services.h"
+
+namespace ui {
+
+bool CBeaconApp::InitInstance() {
+    DesktopServices services;
+    CBeaconDialog dialog(services);
+    dialog.exec();
+    return false;
+}
+
+}  // namespace ui

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <array>
+#include <string>
+
+#include "check/FrameFields.h"
+#include "decoders/ProgramState.h"
+#include "ui/TemplateDialog.h"
+
+namespace ui {
+
+class ResultBox;
+class Services;
+
+// The main dialog: eleven entry boxes for a frame, Check, Clear, Save and Close, and the
+// result box. It wires the controls to the core and holds no decoding of its own. It owns
+// the program's one ProgramState.
+class CBeaconDialog : public TemplateDialog {
+  public:
+    explicit CBeaconDialog(Services& services, QWidget* parent = nullptr);
+
+    void OnCheck();
+    void OnSave();
+    void OnClear();
+    void OnCancel();
+    void OnChangeH0();
+    void OnChangeH1();
+    void OnChangeH2();
+    void OnChangeH3();
+    void OnChangeH4();
+    void OnChangeA();
+    void OnChangeB();
+    void OnChangeC();
+    void OnChangeD();
+    void OnChangeE();
+    void OnChangeF();
+
+    const decoders::ProgramState& programState() const { return state; }
+    const std::string& analysisText() const { return resultText; }
+
+    // Enter (the OK command) runs Check and never ends the dialog; Esc and the close box
+    // end it through OnCancel.
+    void accept() override { OnCheck(); }
+    void reject() override { OnCancel(); }
+
+  private:
+    void DoDataExchange(bool saveAndValidate);
+    void UpdateData(bool saveAndValidate);
+    void exchangeResult(bool saveAndValidate);
+    void advanceIfFull(std::size_t field);
+    bool writeSavedFile(const QString& path);
+    void wireControls();
+
+    QString savedPathName;
+    ResultBox* resultEdit;
+    std::string entryH0, entryH1, entryH2, entryH3, entryH4, entryA, entryB, entryC, entryD, entryE;
+    std::string resultText;
+    std::string entryF;
+    QIcon dialogIcon;
+
+    decoders::ProgramState state;
+    Services& services;
+    // How much of resultText the result box shows; between two exchanges the handlers only
+    // append to resultText or empty it, so the box needs only the rest.
+    std::size_t resultShown = 0;
+
+    static const std::array<std::string CBeaconDialog::*, check::fieldCount> entryTexts;
+};
+
+}  // namespace ui
