@@ -1,10 +1,11 @@
 # Sourced by the run and test commands: installs the Debian packages they need.
 # As root it installs what is missing; otherwise it prints the exact command and stops.
 
-# Building the program.
-build_packages=(cmake g++ make)
-# Building and running the tests.
-test_packages=(libgtest-dev)
+# Building and running the program: the toolchain, Qt 6 Widgets, and the Japanese font that
+# stands in for the dialog font.
+build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-ipafont-gothic)
+# Building and running the tests and benchmarks.
+test_packages=(libgtest-dev libbenchmark-dev)
 
 ensure_packages() {
     local missing=() package

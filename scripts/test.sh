@@ -5,6 +5,7 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 ensure_packages "${build_packages[@]}" "${test_packages[@]}"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESKAR_WERROR=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESKAR_WERROR=ON -DVESKAR_BUILD_TESTS=ON \
+    -DVESKAR_BUILD_BENCHMARKS=ON
 cmake --build build --parallel "$(nproc)"
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
