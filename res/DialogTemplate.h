@@ -10,8 +10,10 @@ enum class ControlKind {
     PushButton,
     DefaultPushButton,  // pressed by Enter wherever the focus is, but on another button
     Label,              // centred static text
+    LeftLabel,          // static text aligned to the left
     FramedLabel,        // centred static text in a sunken frame
     Picture,            // a picture, shown at its own size in pixels
+    Icon,               // the application icon
     Edit,               // single-line entry box, no length limit
     MultiLineEdit,      // editable, word-wrapped, vertical scroll bar
 };

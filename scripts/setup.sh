@@ -4,8 +4,8 @@
 # Building and running the program: the toolchain, Qt 6 Widgets, and the Japanese font that
 # stands in for the dialog font.
 build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-ipafont-gothic)
-# Building and running the tests and benchmarks.
-test_packages=(libgtest-dev libbenchmark-dev)
+# Building and running the tests and benchmarks, and checking the package.
+test_packages=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file)
 
 ensure_packages() {
     local missing=() package

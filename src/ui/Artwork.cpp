@@ -2,30 +2,42 @@
 #include "ui/Artwork.h"
 
 #include <QPainter>
+#include <QSvgRenderer>
+
+// The artwork lives in the ui library's resources, which a static library must load itself.
+static void loadArtworkResources() {
+    Q_INIT_RESOURCE(veskar);
+}
 
 namespace ui {
-namespace {
 
-QPixmap placeholder(QSize size, const QString& text) {
+// The pictures are drawn from their SVG sources at their own size, so that no image is
+// kept without its source.
+QPixmap renderArtwork(const QString& name, QSize size) {
+    static const bool loaded = (loadArtworkResources(), true);
+    (void)loaded;
+    QSvgRenderer renderer(QStringLiteral(":/artwork/%1.svg").arg(name));
     QPixmap pixmap(size);
-    pixmap.fill(QColor(0x1B, 0x2A, 0x4A));
+    pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setPen(Qt::white);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
+    renderer.render(&painter);
     return pixmap;
 }
 
-}  // namespace
-
 QPixmap artworkPixmap(const QString& name) {
-    if (name == QLatin1String("banner")) {
-        return placeholder({300, 40}, QStringLiteral("VOKA-I"));
+    const QSize icon(32, 32);  // an icon control shows the icon at the desktop's icon size
+    if (name == QLatin1String("icon")) {
+        return renderArtwork(name, icon);
     }
-    return placeholder({109, 317}, QString());
+    return renderArtwork(name, name == QLatin1String("banner") ? QSize(300, 40) : QSize(109, 317));
 }
 
 QIcon applicationIcon() {
-    return QIcon(placeholder({128, 128}, QStringLiteral("V")));
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(renderArtwork(QStringLiteral("icon"), {side, side}));
+    }
+    return icon;
 }
 
 }  // namespace ui

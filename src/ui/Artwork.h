@@ -7,10 +7,13 @@
 
 namespace ui {
 
-// The pictures that dialog templates name ("banner", "panel"), at their own pixel size.
+// The picture of a dialog template ("banner", "panel", "icon") at its own pixel size.
 QPixmap artworkPixmap(const QString& name);
 
-// The application icon.
+// A picture drawn at the given size.
+QPixmap renderArtwork(const QString& name, QSize size);
+
+// The application icon, at the sizes the desktop asks for.
 QIcon applicationIcon();
 
 }  // namespace ui

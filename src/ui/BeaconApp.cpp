@@ -6,7 +6,7 @@
 
 namespace ui {
 
-bool CBeaconApp::InitInstance() {
+bool CBeaconApp::InitInstance() {  // NOLINT(readability-convert-member-functions-to-static)
     DesktopServices services;
     CBeaconDialog dialog(services);
     dialog.exec();

@@ -7,7 +7,7 @@ namespace ui {
 class CBeaconApp {
   public:
     // Runs the dialog; returns false so that the program ends at once afterwards.
-    bool InitInstance();
+    bool InitInstance();  // NOLINT(readability-convert-member-functions-to-static)
 };
 
 }  // namespace ui

@@ -4,12 +4,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
 
 #include "Templates.h"
 #include "check/CheckOperation.h"
 #include "check/SavedFile.h"
+#include "ui/AboutDialog.h"
 #include "ui/Artwork.h"
 #include "ui/CodePage.h"
 #include "ui/EntryValidator.h"
@@ -63,10 +66,36 @@ CBeaconDialog::CBeaconDialog(Services& services, QWidget* parent)
       resultEdit(resultBox(res::idResult)),
       dialogIcon(applicationIcon()),
       services(services) {
-    setWindowIcon(dialogIcon);
     wireControls();
+    OnInitDialog();
+}
+
+// Adds the about box to the window menu, sets the icon and puts the focus on Check.
+bool CBeaconDialog::OnInitDialog() {
     DoDataExchange(false);
+    if (GetSystemMenu() != nullptr) {
+        const QString text = QString::fromUtf8(res::aboutBoxMenuText);
+        if (!text.isEmpty()) {
+            GetSystemMenu()->addSeparator();
+            appendSystemMenuItem(res::idmAboutBox, text);
+        }
+    }
+    setWindowIcon(dialogIcon);
     button(res::idCheck)->setFocus();
+    return true;
+}
+
+void CBeaconDialog::OnSysCommand(int command) {
+    if ((command & 0xFFF0) == res::idmAboutBox) {
+        CAboutDialog about;
+        about.exec();
+    } else {
+        TemplateDialog::OnSysCommand(command);
+    }
+}
+
+void CBeaconDialog::OnHelp() {
+    services.showMessage(this, QString::fromUtf8(res::keyboardHelp));
 }
 
 void CBeaconDialog::wireControls() {
@@ -84,6 +113,8 @@ void CBeaconDialog::wireControls() {
     connect(button(res::idSave), &QPushButton::clicked, this, &CBeaconDialog::OnSave);
     connect(button(res::idClear), &QPushButton::clicked, this, &CBeaconDialog::OnClear);
     connect(button(res::idCancel), &QPushButton::clicked, this, &CBeaconDialog::OnCancel);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &CBeaconDialog::OnHelp);
 }
 
 void CBeaconDialog::DoDataExchange(bool saveAndValidate) {

@@ -26,6 +26,7 @@ class CBeaconDialog : public TemplateDialog {
     void OnSave();
     void OnClear();
     void OnCancel();
+    void OnHelp();
     void OnChangeH0();
     void OnChangeH1();
     void OnChangeH2();
@@ -46,7 +47,11 @@ class CBeaconDialog : public TemplateDialog {
     void accept() override { OnCheck(); }
     void reject() override { OnCancel(); }
 
+  protected:
+    void OnSysCommand(int command) override;
+
   private:
+    bool OnInitDialog();
     void DoDataExchange(bool saveAndValidate);
     void UpdateData(bool saveAndValidate);
     void exchangeResult(bool saveAndValidate);

@@ -57,7 +57,7 @@ void ResultBox::scrollToEnd() {
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
-bool ResultBox::refuses(const QString& text) {
+bool ResultBox::refuses(const QString& text) const {
     if (cp932CanHold(text)) {
         return false;
     }

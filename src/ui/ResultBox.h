@@ -38,7 +38,7 @@ class ResultBox : public QPlainTextEdit {
     void insertFromMimeData(const QMimeData* source) override;
 
   private:
-    bool refuses(const QString& text);
+    bool refuses(const QString& text) const;
     template <typename Change>
     void changeByProgram(Change change);
 

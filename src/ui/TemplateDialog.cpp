@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/TemplateDialog.h"
 
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <limits>
 
 #include "ui/Artwork.h"
@@ -22,9 +25,9 @@ QFont dialogFont(const res::DialogTemplate& t) {
     return font;
 }
 
-QLabel* makeLabel(const QString& text, bool framed) {
+QLabel* makeLabel(const QString& text, Qt::Alignment alignment, bool framed) {
     auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
+    label->setAlignment(alignment);
     if (framed) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
@@ -58,24 +61,60 @@ TemplateDialog::TemplateDialog(const res::DialogTemplate& t, QWidget* parent) : 
         }
     }
     setFixedSize(mapDialogRect(0, 0, t.width, t.height).size());
+    createSystemMenu();
+}
+
+void TemplateDialog::createSystemMenu() {
+    systemMenu = new QMenu(this);
+    systemMenu->setSeparatorsCollapsible(false);
+    appendSystemMenuItem(scMinimize, QStringLiteral("最小化(&N)"));
+    appendSystemMenuItem(scClose, QStringLiteral("閉じる(&C)"));
+    auto* altSpace = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(altSpace, &QShortcut::activated, this,
+            [this] { popUpSystemMenu(mapToGlobal(QPoint(0, 0))); });
+}
+
+void TemplateDialog::appendSystemMenuItem(int command, const QString& text) {
+    QAction* item = systemMenu->addAction(text);
+    connect(item, &QAction::triggered, this, [this, command] { OnSysCommand(command); });
+}
+
+void TemplateDialog::popUpSystemMenu(QPoint globalPosition) {
+    systemMenu->popup(globalPosition);
+}
+
+void TemplateDialog::contextMenuEvent(QContextMenuEvent* event) {
+    popUpSystemMenu(event->globalPos());
+}
+
+void TemplateDialog::OnSysCommand(int command) {
+    if (command == scMinimize) {
+        showMinimized();
+    } else if (command == scClose) {
+        close();
+    }
 }
 
 // A picture keeps its own size. A label whose text is wider than its box in this font grows
-// evenly on both sides, so that the fallback font never clips a word.
+// away from its alignment, so that the fallback font never clips a word.
 QRect TemplateDialog::placeOf(const res::ControlTemplate& c, QSize hint) const {
     QRect place = mapDialogRect(c.x, c.y, c.width, c.height);
-    if (c.kind == res::ControlKind::Picture) {
+    if (c.kind == res::ControlKind::Picture || c.kind == res::ControlKind::Icon) {
         return {place.topLeft(), hint};
     }
-    const bool label = c.kind == res::ControlKind::Label || c.kind == res::ControlKind::FramedLabel;
-    if (label && hint.width() > place.width()) {
-        const int grow = hint.width() - place.width();
+    const int grow = hint.width() - place.width();
+    if (grow <= 0) {
+        return place;
+    }
+    if (c.kind == res::ControlKind::Label || c.kind == res::ControlKind::FramedLabel) {
         place.adjust(-grow / 2, 0, grow - grow / 2, 0);
+    } else if (c.kind == res::ControlKind::LeftLabel) {
+        place.adjust(0, 0, grow, 0);
     }
     return place;
 }
 
-QWidget* TemplateDialog::createControl(const res::ControlTemplate& c) {
+QWidget* TemplateDialog::createControl(const res::ControlTemplate& c) const {
     const QString text = QString::fromUtf8(c.text);
     switch (c.kind) {
         case res::ControlKind::PushButton:
@@ -85,9 +124,13 @@ QWidget* TemplateDialog::createControl(const res::ControlTemplate& c) {
             return pushButton;
         }
         case res::ControlKind::Label:
+            return makeLabel(text, Qt::AlignCenter, false);
         case res::ControlKind::FramedLabel:
-            return makeLabel(text, c.kind == res::ControlKind::FramedLabel);
-        case res::ControlKind::Picture: {
+            return makeLabel(text, Qt::AlignCenter, true);
+        case res::ControlKind::LeftLabel:
+            return makeLabel(text, Qt::AlignLeft | Qt::AlignTop, false);
+        case res::ControlKind::Picture:
+        case res::ControlKind::Icon: {
             auto* picture = new QLabel;
             picture->setPixmap(artworkPixmap(text));
             return picture;
@@ -116,7 +159,7 @@ ResultBox* TemplateDialog::resultBox(int id) const {
     return qobject_cast<ResultBox*>(control(id));
 }
 
-void TemplateDialog::nextDialogControl(int id) {
+void TemplateDialog::nextDialogControl(int id) const {
     QWidget* target = control(id);
     target->setFocus(Qt::TabFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(target)) {

@@ -8,6 +8,7 @@
 #include "DialogTemplate.h"
 
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace ui {
@@ -20,7 +21,7 @@ class ResultBox;
 // height. Controls with an ID can be looked up.
 class TemplateDialog : public QDialog {
   public:
-    explicit TemplateDialog(const res::DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
+    explicit TemplateDialog(const res::DialogTemplate& t, QWidget* parent = nullptr);
 
     QWidget* control(int id) const;
     QLineEdit* lineEdit(int id) const;
@@ -28,19 +29,37 @@ class TemplateDialog : public QDialog {
     ResultBox* resultBox(int id) const;
 
     // Puts the keyboard focus on a control; an entry box gets its whole text selected.
-    void nextDialogControl(int id);
+    void nextDialogControl(int id) const;
+
+    // The window menu: Minimise and Close, to which a dialog may add items of its own.
+    // Linux window managers keep the title-bar menu to themselves, so this one opens on
+    // Alt+Space and on a right-click on the dialog's background; every item, standard or
+    // added, arrives as a command at OnSysCommand.
+    QMenu* GetSystemMenu() const { return systemMenu; }
+    void appendSystemMenuItem(int command, const QString& text);
+    void popUpSystemMenu(QPoint globalPosition);
+
+    // Standard window commands.
+    static constexpr int scMinimize = 0xF020;
+    static constexpr int scClose = 0xF060;
 
     // Pixels for a rectangle in dialog units.
     QRect mapDialogRect(int x, int y, int width, int height) const;
     int dialogUnitsToPixelsX(int units) const;
 
+  protected:
+    virtual void OnSysCommand(int command);
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
   private:
-    QWidget* createControl(const res::ControlTemplate& control);
+    void createSystemMenu();
+    QWidget* createControl(const res::ControlTemplate& control) const;
     QRect placeOf(const res::ControlTemplate& control, QSize hint) const;
 
     int baseUnitX = 0;
     int baseUnitY = 0;
     QHash<int, QWidget*> controls;
+    QMenu* systemMenu = nullptr;
 };
 
 }  // namespace ui

@@ -1,0 +1,17 @@
+# `cpack -G DEB` in the build folder makes a Debian package of the installed program.
+set(CPACK_PACKAGE_NAME veskar)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Veskar developers")
+set(CPACK_PACKAGE_CONTACT "The Veskar developers <veskar@users.noreply.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Decode VOKA-I beacon telemetry frames copied by ear")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Veskar is the ground-station operator's tool for the Morse-code beacon of the VOKA-I "
+    "satellite: it turns a copied frame into a time-stamped analysis that can be saved.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# The libraries come from dpkg-shlibdeps; the font is what the dialog's layout is made for.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+include(CPack)
