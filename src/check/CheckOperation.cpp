@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "check/UtcTime.h"
 #include "decoders/Analyzer.h"
 #include "decoders/Formatting.h"
 #include "space/Exception.h"
@@ -10,7 +11,7 @@
 namespace check {
 namespace {
 
-using decoders::formatHex;
+using decoders::appendHex;
 
 constexpr const char* separatorLine =
     "------------------------------------------------------------------------\r\n";
@@ -61,22 +62,21 @@ std::time_t systemClock() {
 }
 
 void appendInputHeading(std::string& resultText, std::time_t now) {
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    std::array<char, 64> text{};
-    const std::size_t length = std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M:%S", &utc);
     resultText += "Input at ";
-    resultText.append(text.data(), length);
+    appendUtc(resultText, now);
     resultText += "UTC\r\n\r\n";
 }
 
 std::string frameEcho(const decoders::ProgramState& s) {
-    auto two = [](std::uint8_t raw) { return " " + formatHex(raw, 2); };
-    auto four = [](std::int32_t raw) {
-        return " " + formatHex(static_cast<std::uint32_t>(raw), 4);
+    std::string echo = "VOKA";
+    auto add = [&echo](auto raw, int digits) {
+        echo += ' ';
+        appendHex(echo, static_cast<std::uint32_t>(raw), digits);
     };
-    return "VOKA" + two(s.rawH0) + two(s.rawH1) + two(s.rawH2) + two(s.rawH3) + two(s.rawH4) +
-           four(s.rawA) + four(s.rawB) + two(s.rawC) + two(s.rawD) + two(s.rawE) + two(s.rawF);
+    add(s.rawH0, 2), add(s.rawH1, 2), add(s.rawH2, 2), add(s.rawH3, 2), add(s.rawH4, 2);
+    add(s.rawA, 4), add(s.rawB, 4);
+    add(s.rawC, 2), add(s.rawD, 2), add(s.rawE, 2), add(s.rawF, 2);
+    return echo;
 }
 
 CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
@@ -90,7 +90,9 @@ CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
     decoders::Analyzer analyzer(state, resultText, notifier, &outcome.decoded);
     runDecoders(analyzer, state, resultText, outcome);
 
-    resultText += "CW Code = \t\t" + frameEcho(state) + "\r\n";
+    resultText += "CW Code = \t\t";
+    resultText += frameEcho(state);
+    resultText += "\r\n";
     resultText += separatorLine;
     return outcome;
 }

@@ -7,7 +7,7 @@ std::string savedFileBytes(std::string_view resultText) {
     std::string bytes;
     bytes.reserve(resultText.size() + 1);
     bytes.append(resultText);
-    bytes += '\x1A';
+    bytes += endOfFileMark;
     return bytes;
 }
 

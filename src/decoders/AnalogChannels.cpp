@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "decoders/AnalogChannels.h"
 
+#include <array>
+
+#include "decoders/Formatting.h"
+
 namespace decoders {
 namespace {
 
@@ -60,7 +64,7 @@ std::uint8_t communicationTemperatureStatus(const ChannelReading& r) {  // Norma
     return r.value > 60.0 ? 1 : 2;
 }
 
-constexpr const char* degreesCelsius = " [\x81\x8E]";  // " [℃]" in code page 932
+constexpr std::string_view degreesCelsius = " [\x81\x8E]";  // " [℃]" in code page 932
 
 }  // namespace
 
@@ -81,5 +85,57 @@ const AnalogChannel batteryTemperatureChannel{"Temperature of EPS Circuit =", "\
 const AnalogChannel communicationTemperatureChannel{"Communication Temperature =", "\t", Conversion::FallingCode,      86.607, 0.475,  1,  degreesCelsius, "\r\n\r\n", false,    communicationTemperatureStatus,
     &P::fieldF, &P::rawF, &S::communicationTemperatureRaw, &S::communicationTemperature, &S::communicationTemperatureStatus, &S::getCommunicationTemperatureStatus, &F::communicationTemperature};
 // clang-format on
+
+}  // namespace decoders
+
+namespace decoders {
+
+double channelValue(const AnalogChannel& channel, std::uint8_t raw,
+                    const space::SatelliteStatus& record) {
+    // Division first, then multiplication, as the converter's calibration was made.
+    const double x = raw / record.fullScaleCode * record.fullScaleVoltage;
+    switch (channel.conversion) {
+        case Conversion::ConverterReading:
+            return x;
+        case Conversion::DoubledReading:
+            return x + x;
+        case Conversion::FallingReading:
+            return channel.offset - x * channel.slope;
+        case Conversion::FallingCode:
+            return channel.offset - static_cast<double>(raw) * channel.slope;
+    }
+    return x;
+}
+
+const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw) {
+    using Texts = std::array<std::string, 256>;
+    static const std::array<const AnalogChannel*, 7> channels{&sMeterChannel,
+                                                              &batteryVoltageChannel,
+                                                              &batteryCurrentChannel,
+                                                              &bus33VoltageChannel,
+                                                              &solarCellVoltageChannel,
+                                                              &batteryTemperatureChannel,
+                                                              &communicationTemperatureChannel};
+    static const std::array<Texts, 7> texts = [] {
+        std::array<Texts, 7> all;
+        const space::SatelliteStatus record;
+        for (std::size_t c = 0; c < channels.size(); ++c) {
+            for (std::size_t code = 0; code < 256; ++code) {
+                const double value =
+                    channelValue(*channels[c], static_cast<std::uint8_t>(code), record);
+                all[c][code] =
+                    formatFixed(value, channels[c]->decimals) + std::string(channels[c]->unit);
+            }
+        }
+        return all;
+    }();
+    for (std::size_t c = 0; c < channels.size(); ++c) {
+        if (channels[c] == &channel) {
+            return texts[c][raw];
+        }
+    }
+    static const std::string none;
+    return none;
+}
 
 }  // namespace decoders

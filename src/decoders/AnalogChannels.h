@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "decoders/DecodedFrame.h"
 #include "decoders/ProgramState.h"
@@ -32,14 +33,14 @@ using Classification = std::uint8_t (*)(const ChannelReading&);
 
 // One analog channel of the frame: one report line "<label><tabs><value><unit>\t\t<hex>".
 struct AnalogChannel {
-    const char* label;
-    const char* tabs;
+    std::string_view label;
+    std::string_view tabs;
     Conversion conversion;
     double offset;
     double slope;
     int decimals;
-    const char* unit;
-    const char* lineEnd;
+    std::string_view unit;
+    std::string_view lineEnd;
     bool readsDayNight;
     Classification classify;
     std::string ProgramState::*field;
@@ -50,6 +51,14 @@ struct AnalogChannel {
     std::string (space::SatelliteStatus::*statusName)() const;
     std::optional<ChannelValue> DecodedFrame::*decoded;
 };
+
+// The channel's engineering value for a raw code, with the record's converter constants.
+double channelValue(const AnalogChannel& channel, std::uint8_t raw,
+                    const space::SatelliteStatus& record);
+
+// The value as the report prints it, unit included ("4.218 [V]"). It depends on the raw
+// code alone, so each of a channel's 256 texts is formatted once per run.
+const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw);
 
 extern const AnalogChannel sMeterChannel;
 extern const AnalogChannel batteryVoltageChannel;

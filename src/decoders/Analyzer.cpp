@@ -9,23 +9,6 @@
 namespace decoders {
 namespace {
 
-double engineeringValue(const AnalogChannel& channel, std::uint8_t raw,
-                        const space::SatelliteStatus& record) {
-    // Division first, then multiplication, as the converter's calibration was made.
-    const double x = raw / record.fullScaleCode * record.fullScaleVoltage;
-    switch (channel.conversion) {
-        case Conversion::ConverterReading:
-            return x;
-        case Conversion::DoubledReading:
-            return x + x;
-        case Conversion::FallingReading:
-            return channel.offset - x * channel.slope;
-        case Conversion::FallingCode:
-            return channel.offset - static_cast<double>(raw) * channel.slope;
-    }
-    return x;
-}
-
 // "dかnを指定して下さい．" (give d or n) in code page 932.
 constexpr const char* askForDayOrNight =
     "d\x82\xA9n\x82\xF0\x8E\x77\x92\xE8\x82\xB5\x82\xC4\x89\xBA\x82\xB3\x82\xA2\x81\x44";
@@ -82,7 +65,7 @@ double Analyzer::analyzeChannel(const AnalogChannel& channel) {
     record.*channel.raw = raw;
     const bool daylight = channel.readsDayNight && getDayNightMode() != 0;
 
-    const double value = engineeringValue(channel, raw, record);
+    const double value = channelValue(channel, raw, record);
     record.*channel.value = value;
     record.*channel.status = channel.classify({raw, value, daylight, state.lastBatteryVoltage});
     const std::string statusName = (record.*channel.statusName)();
@@ -90,10 +73,9 @@ double Analyzer::analyzeChannel(const AnalogChannel& channel) {
     state.*channel.rawSlot = raw;
     resultText += channel.label;
     resultText += channel.tabs;
-    resultText += formatFixed(value, channel.decimals);
-    resultText += channel.unit;
+    resultText += channelValueText(channel, raw);
     resultText += "\t\t";
-    resultText += formatHex(raw, 2);
+    appendHex(resultText, raw, 2);
     resultText += channel.lineEnd;
 
     if (decoded != nullptr) {

@@ -13,16 +13,24 @@ std::string formatFixed(double value, int decimals) {
     return {buffer.data(), result.ptr};
 }
 
-std::string formatHex(std::uint32_t value, int minDigits) {
+void appendHex(std::string& text, std::uint32_t value, int minDigits) {
     static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text;
+    std::array<char, 8> buffer{};  // filled from the end; eight digits hold 32 bits
+    auto* first = buffer.end();
     do {
-        text.insert(text.begin(), digits[value % 16]);
+        *--first = digits[value % 16];
         value /= 16;
     } while (value != 0);
-    if (static_cast<int>(text.size()) < minDigits) {
-        text.insert(0, static_cast<std::size_t>(minDigits) - text.size(), '0');
+    const auto count = static_cast<int>(buffer.end() - first);
+    if (count < minDigits) {
+        text.append(static_cast<std::size_t>(minDigits - count), '0');
     }
+    text.append(first, buffer.end());
+}
+
+std::string formatHex(std::uint32_t value, int minDigits) {
+    std::string text;
+    appendHex(text, value, minDigits);
     return text;
 }
 

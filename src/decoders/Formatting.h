@@ -13,5 +13,6 @@ std::string formatFixed(double value, int decimals);
 
 // printf's "%0NX": upper-case hexadecimal, zero-padded to at least minDigits digits.
 std::string formatHex(std::uint32_t value, int minDigits);
+void appendHex(std::string& text, std::uint32_t value, int minDigits);
 
 }  // namespace decoders

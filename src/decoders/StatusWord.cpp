@@ -2,6 +2,7 @@
 // Fields A and B: the uplink command word and the status word with its eleven items.
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "decoders/Analyzer.h"
 #include "decoders/FieldConversion.h"
@@ -19,8 +20,8 @@ constexpr std::array<std::uint8_t, 4> sunSensorThresholds{150, 175, 200, 225};
 // One item packed into the status word: (word >> firstBit) & mask. An item with a getter
 // prints its name; one without prints its (mapped) number.
 struct StatusItem {
-    const char* label;
-    const char* separator;
+    std::string_view label;
+    std::string_view separator;
     int firstBit;
     unsigned mask;
     std::uint8_t S::*field;
@@ -84,14 +85,20 @@ void Analyzer::analyzeStatusWord() {
 
     if (decoded != nullptr) {
         decoded->statusWord = StatusWordValue{word, {}};
+        decoded->statusWord->items.reserve(statusItems.size());
     }
-    resultText += "<VOKA-I Status>\t\t\t\t" + formatHex(word, 4) + "\r\n";
+    resultText += "<VOKA-I Status>\t\t\t\t";
+    appendHex(resultText, word, 4);
+    resultText += "\r\n";
     for (const StatusItem& item : statusItems) {
         const std::string printed = printedValue(item, record);
         if (item.field == &S::sunSensorPower) {
             state.lastSunSensorPower = record.sunSensorPower;
         }
-        resultText += std::string(item.label) + item.separator + printed + "\r\n";
+        resultText += item.label;
+        resultText += item.separator;
+        resultText += printed;
+        resultText += "\r\n";
         if (decoded != nullptr) {
             decoded->statusWord->items.push_back(printed);
         }

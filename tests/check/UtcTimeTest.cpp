@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "check/UtcTime.h"
+
+namespace {
+
+TEST(UtcTime, AgreesWithTheCLibraryAcrossCenturies) {
+    std::mt19937_64 random(42);
+    std::uniform_int_distribution<std::int64_t> seconds(-62135596800, 253402300799);  // 1..9999
+    for (int i = 0; i < 20000; ++i) {
+        const auto time = static_cast<std::time_t>(seconds(random));
+        std::tm expected{};
+        gmtime_r(&time, &expected);
+        const check::UtcTime utc = check::toUtc(time);
+        ASSERT_EQ(utc.year, expected.tm_year + 1900LL) << time;
+        ASSERT_EQ(utc.month, expected.tm_mon + 1) << time;
+        ASSERT_EQ(utc.day, expected.tm_mday) << time;
+        ASSERT_EQ(utc.hour * 3600 + utc.minute * 60 + utc.second,
+                  expected.tm_hour * 3600 + expected.tm_min * 60 + expected.tm_sec)
+            << time;
+        ASSERT_EQ(check::fromUtc(utc), time);
+    }
+}
+
+TEST(UtcTime, FormatsAndRefusesDaysThatDoNotExist) {
+    std::string text;
+    check::appendUtc(text, 1262401445);
+    EXPECT_EQ(text, "2010-01-02 03:04:05");
+    EXPECT_TRUE(check::fromUtc({2000, 2, 29, 0, 0, 0}));
+    EXPECT_FALSE(check::fromUtc({1900, 2, 29, 0, 0, 0}));
+    EXPECT_FALSE(check::fromUtc({2010, 4, 31, 0, 0, 0}));
+    EXPECT_FALSE(check::fromUtc({2010, 1, 1, 0, 60, 0}));
+}
+
+}  // namespace
