@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "batch/FrameLine.h"
+
+#include <vector>
+
+#include "check/UtcTime.h"
+
+namespace batch {
+namespace {
+
+std::vector<std::string_view> tokensOf(std::string_view line) {
+    std::vector<std::string_view> tokens;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        const std::size_t start = line.find_first_not_of(" \t", at);
+        if (start == std::string_view::npos) {
+            break;
+        }
+        const std::size_t end = std::min(line.find_first_of(" \t", start), line.size());
+        tokens.push_back(line.substr(start, end - start));
+        at = end;
+    }
+    return tokens;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether text follows a pattern in which '9' stands for any digit.
+bool matches(std::string_view text, std::string_view pattern) {
+    if (text.size() != pattern.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (pattern[i] == '9' ? !isDigit(text[i]) : text[i] != pattern[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int number(std::string_view text, std::size_t at, std::size_t digits) {
+    int value = 0;
+    for (std::size_t i = at; i < at + digits; ++i) {
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// "YYYY-MM-DD" and "HH:MM:SS", already of the right shape.
+std::optional<std::time_t> timeOf(std::string_view date, std::string_view time) {
+    return check::fromUtc({number(date, 0, 4), number(date, 5, 2), number(date, 8, 2),
+                           number(time, 0, 2), number(time, 3, 2), number(time, 6, 2)});
+}
+
+bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
+    if (text.size() != upper.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 32) : text[i];
+        if (c != upper[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr std::string_view datePattern = "9999-99-99";
+constexpr std::string_view clockPattern = "99:99:99";
+
+// Takes a leading time off the tokens; a token that starts like a date must be a whole time.
+std::variant<std::optional<std::time_t>, BadLine> takeTime(std::vector<std::string_view>& tokens) {
+    if (tokens.empty()) {
+        return std::optional<std::time_t>{};
+    }
+    const std::string_view first = tokens.front();
+    const bool dateAlone = matches(first, datePattern);
+    const bool startsWithDate = first.size() > datePattern.size() &&
+                                matches(first.substr(0, datePattern.size()), datePattern) &&
+                                first[datePattern.size()] == 'T';
+    if (!dateAlone && !startsWithDate) {
+        return std::optional<std::time_t>{};
+    }
+    std::optional<std::time_t> time;
+    std::size_t used = 1;
+    if (dateAlone && tokens.size() > 1 && matches(tokens[1], clockPattern)) {
+        time = timeOf(first, tokens[1]);
+        used = 2;
+    } else if (startsWithDate && matches(first, "9999-99-99T99:99:99Z")) {
+        time = timeOf(first.substr(0, 10), first.substr(11, 8));
+    }
+    if (!time) {
+        return BadLine{"malformed time (give YYYY-MM-DD HH:MM:SS or YYYY-MM-DDTHH:MM:SSZ in UTC)"};
+    }
+    tokens.erase(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(used));
+    return time;
+}
+
+}  // namespace
+
+FrameLine readFrameLine(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    std::vector<std::string_view> tokens = tokensOf(line);
+    if (tokens.empty() || tokens.front().front() == '#') {
+        return NoFrame{};
+    }
+    LoggedFrame frame;
+    auto time = takeTime(tokens);
+    if (auto* bad = std::get_if<BadLine>(&time)) {
+        return *bad;
+    }
+    frame.time = std::get<std::optional<std::time_t>>(time);
+    if (!tokens.empty() && equalsIgnoringCase(tokens.front(), "VOKA")) {
+        tokens.erase(tokens.begin());
+    }
+    if (tokens.size() != check::fieldCount) {
+        return BadLine{"expected 11 fields (H0 H1 H2 H3 H4 A B C D E F), found " +
+                       std::to_string(tokens.size())};
+    }
+    for (std::size_t i = 0; i < check::fieldCount; ++i) {
+        if (tokens[i] != "-") {
+            frame.texts[i] = tokens[i];
+        }
+    }
+    return frame;
+}
+
+}  // namespace batch

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: MIT
+// veskar-decode: decodes logged beacon frames as the dialog's Check does, to the same report
+// or to CSV.
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <vector>
+
+#include "Version.h"
+#include "batch/AtomicFile.h"
+#include "batch/BatchDecoder.h"
+#include "check/SavedFile.h"
+
+namespace {
+
+constexpr const char* usage =
+    "usage: veskar-decode [--csv] [-o FILE] [FILE ...]\n"
+    "\n"
+    "Decodes VOKA-I beacon frames, one a line, from each FILE in turn (or standard input\n"
+    "when there is none or FILE is -), as consecutive Checks of the Veskar dialog.\n"
+    "\n"
+    "A line: [YYYY-MM-DD HH:MM:SS | YYYY-MM-DDTHH:MM:SSZ] [VOKA] H0 H1 H2 H3 H4 A B C D E F\n"
+    "with - for a field that was not copied; blank lines and # comments are skipped.\n"
+    "For example:\n"
+    "  2010-01-02 03:04:05 VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n"
+    "\n"
+    "  --csv      write CSV (UTF-8) instead of the analysis report\n"
+    "  -o FILE    write to FILE (replaced only once complete); a report is written in the\n"
+    "             dialog's saved-file format, with the end-of-file mark 0x1A\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n"
+    "\n"
+    "Exit status: 0 when every line was decoded, 1 when some line was skipped, 2 for a usage\n"
+    "error or a file that could not be read or written.\n";
+
+struct Options {
+    batch::Format format = batch::Format::Report;
+    std::optional<std::string> output;
+    std::vector<std::string> logs;
+};
+
+// Nothing after printing the reason when the command line cannot be used.
+std::optional<Options> parse(int argc, char* argv[]) {
+    Options options;
+    bool onlyFiles = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (onlyFiles || arg == "-" || arg.empty() || arg[0] != '-') {
+            options.logs.push_back(arg);
+        } else if (arg == "--") {
+            onlyFiles = true;
+        } else if (arg == "--csv") {
+            options.format = batch::Format::Csv;
+        } else if (arg == "-o" && i + 1 < argc) {
+            options.output = argv[++i];
+        } else {
+            std::cerr << "veskar-decode: "
+                      << (arg == "-o" ? "-o needs a FILE" : "unknown option " + arg) << "\n"
+                      << "Try 'veskar-decode --help'.\n";
+            return std::nullopt;
+        }
+    }
+    if (options.logs.empty()) {
+        options.logs.emplace_back("-");
+    }
+    return options;
+}
+
+// Decodes every log; false when one of them could not be read.
+bool decodeLogs(const Options& options, batch::BatchDecoder& decoder) {
+    bool allRead = true;
+    for (const std::string& name : options.logs) {
+        if (name == "-") {
+            decoder.decodeLog(std::cin, "<stdin>");
+            continue;
+        }
+        std::ifstream log(name, std::ios::binary);
+        if (!log) {
+            std::cerr << "veskar-decode: cannot read " << name << ": " << std::strerror(errno)
+                      << "\n";
+            allRead = false;
+            continue;
+        }
+        decoder.decodeLog(log, name);
+        if (log.bad()) {
+            std::cerr << "veskar-decode: reading " << name << " failed\n";
+            allRead = false;
+        }
+    }
+    return allRead;
+}
+
+int run(const Options& options) {
+    std::optional<batch::AtomicFile> file;
+    if (options.output) {
+        file.emplace(*options.output);
+        if (!file->isOpen()) {
+            std::cerr << "veskar-decode: cannot write " << *options.output << ": " << file->error()
+                      << "\n";
+            return 2;
+        }
+    }
+    std::ostream& out = file ? file->stream() : std::cout;
+    batch::BatchDecoder decoder(options.format, out, std::cerr, check::systemClock);
+    const bool allRead = decodeLogs(options, decoder);
+
+    if (file) {
+        if (options.format == batch::Format::Report) {
+            out << check::endOfFileMark;
+        }
+        if (!file->commit()) {
+            std::cerr << "veskar-decode: cannot write " << *options.output << ": " << file->error()
+                      << "\n";
+            return 2;
+        }
+    } else if (!out.flush()) {
+        std::cerr << "veskar-decode: writing to standard output failed\n";
+        return 2;
+    }
+    if (!allRead) {
+        return 2;
+    }
+    return decoder.skippedLines() > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    std::ios::sync_with_stdio(false);
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help") {
+            std::cout << usage;
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "veskar-decode " << VESKAR_VERSION << "\n";
+            return 0;
+        }
+    }
+    const std::optional<Options> options = parse(argc, argv);
+    return options ? run(*options) : 2;
+}

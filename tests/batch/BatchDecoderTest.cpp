@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "batch/BatchDecoder.h"
+#include "batch/CsvRow.h"
+#include "check/CheckFixture.h"
+
+namespace {
+
+constexpr std::time_t now = 1300000000;  // 2011-03-13 07:06:40 UTC, for lines without a time
+
+std::string passLog() {
+    std::ifstream log(VESKAR_TEST_DATA "/pass.log", std::ios::binary);
+    return {std::istreambuf_iterator<char>(log), {}};
+}
+
+// The dialog's Checks for the frames of pass.log, one after another on one program state.
+class PassAsChecks : public CheckFixture {
+  protected:
+    std::string checksAt(std::time_t time, const check::FrameTexts& texts) {
+        std::string block;
+        check::runCheck(
+            state, block, texts, [time] { return time; }, notifier);
+        return block;
+    }
+    std::string wholePass() {
+        std::string pass = checksAt(
+            1262401445, {"86", "A6", "00", "7F", "C0", "1234", "2B75", "90", "8F", "80", "80"});
+        pass +=
+            checksAt(1262401505, {"FF", "", "78", "", "80", "", "0000", "5A", "3C", "35", "38"});
+        pass += checksAt(1262401625, {"", "", "", "", "", "", "FFFF", "5A", "3C", "00", "FF"});
+        return pass;
+    }
+};
+
+struct Decoded {
+    std::string out, errors;
+    long skipped;
+};
+
+Decoded decode(batch::Format format, const std::vector<std::string>& logs) {
+    std::ostringstream out, errors;
+    batch::BatchDecoder decoder(format, out, errors, [] { return now; });
+    for (std::size_t i = 0; i < logs.size(); ++i) {
+        std::istringstream log(logs[i]);
+        decoder.decodeLog(log, "log" + std::to_string(i + 1));
+    }
+    return {out.str(), errors.str(), decoder.skippedLines()};
+}
+
+TEST_F(PassAsChecks, ReportIsTheDialogsBlocksByteForByte) {
+    const Decoded run = decode(batch::Format::Report, {passLog()});
+    EXPECT_EQ(run.out, wholePass());
+    EXPECT_EQ(run.errors,
+              "log1:6: expected 11 fields (H0 H1 H2 H3 H4 A B C D E F), found 4\n"
+              "log1:7: memoryStatus error @ getMemoryStatus\n");
+    EXPECT_EQ(run.skipped, 1);
+}
+
+TEST_F(PassAsChecks, StateCarriesFromOneLogToTheNext) {
+    const std::string log = passLog();
+    const std::size_t third = log.find("2010-01-02 03:06:05");
+    const Decoded run = decode(batch::Format::Report, {log.substr(0, third), log.substr(third)});
+    EXPECT_EQ(run.out, wholePass());
+    EXPECT_NE(run.errors.find("log2:2: memoryStatus error"), std::string::npos);
+}
+
+TEST_F(PassAsChecks, LineWithoutATimeTakesTheClockAndLfOrCrLfBothWork) {
+    const Decoded run =
+        decode(batch::Format::Report, {"86 - - - - - - - - - -\r\n86 - - - - - - - - - -"});
+    const std::string block = checksAt(now, {"86"});
+    EXPECT_EQ(run.out, block + block);
+}
+
+TEST(Csv, HeaderNamesEveryColumnOnce) {
+    const std::string& header = batch::csvHeader();
+    EXPECT_EQ(header.substr(0, 36), "time_utc,H0,H1,H2,H3,H4,A,B,C,D,E,F,");
+    EXPECT_EQ(std::count(header.begin(), header.end(), ','), 40);
+    EXPECT_EQ(header.substr(header.size() - 2), "\r\n");
+}
+
+TEST(Csv, RowsCarryValuesNamesAndEmptyCellsForFieldsNotDecoded) {
+    const Decoded run = decode(batch::Format::Csv, {passLog()});
+    std::istringstream rows(run.out);
+    std::string header, first, second, third, rest;
+    std::getline(rows, header);
+    std::getline(rows, first);
+    std::getline(rows, second);
+    std::getline(rows, third);
+    EXPECT_FALSE(std::getline(rows, rest));
+    EXPECT_EQ(first,
+              "2010-01-02T03:04:05Z,86,A6,00,7F,C0,1234,2B75,90,8F,80,80,"
+              "1.7025882352941177,Low,4.218352941176471,UpperLimit,0.3451,DischargeFault,"
+              "3.227294117647059,Normal,4.879058823529412,EclipseFault,"
+              "ON,Ax.25,NotMonitor,Read,10,Complete,Complete,Not yet,ON,Manual,175,"
+              "ImageBrank,144,143,25.7768,Normal,25.807000000000002,Normal,\r");
+    EXPECT_EQ(second.substr(0, 50), "2010-01-02T03:05:05Z,FF,,78,,80,,0000,5A,3C,35,38,");
+    EXPECT_NE(second.find(",Off,90,60,"), std::string::npos);
+    EXPECT_EQ(third.substr(0, 50), "2010-01-02T03:07:05Z,,,,,,,FFFF,,,00,FF,,,,,,,,,,,");
+    EXPECT_NE(third.find(",ON,SRLL,NotMonitor,,,,,,,,,,,,84.132,"), std::string::npos);
+    EXPECT_EQ(third.substr(third.size() - 38), ",memoryStatus error @ getMemoryStatus\r");
+}
+
+TEST(Csv, ReadsBackEveryValueExactly) {
+    const Decoded run = decode(batch::Format::Csv, {"00 FF 79 7F C0 - - - - 35 38"});
+    const std::string row = run.out.substr(run.out.find("\r\n") + 2);
+    EXPECT_NE(row.find(",0,Low,6.48,UpperLimit,"), std::string::npos);
+    const std::size_t at = row.find("UpperLimit,") + 11;
+    EXPECT_EQ(std::stod(row.substr(at)), 0.3451 - 121 / 255.0 * 3.24 * 0.2251);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+void write(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Runs veskar-decode in a scratch folder with its arguments and standard input.
+class CommandLine : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("veskar-decode-" + std::to_string(::getpid()) + "-" +
+               testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir);
+    }
+
+    int run(const std::string& arguments, const std::string& input = "") {
+        write(dir / "in", input);
+        const std::string command =
+            "cd '" + dir.string() + "' && " VESKAR_DECODE " " + arguments + " <in >out 2>err";
+        const int status = std::system(command.c_str());
+        out = slurp(dir / "out");
+        errors = slurp(dir / "err");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    fs::path dir;
+    std::string out, errors;
+};
+
+const std::string frame = "2010-01-02 03:04:05 VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n";
+const std::string badLine = "86 A6\n";
+
+TEST_F(CommandLine, ExitStatusTellsWhetherEveryLineWasDecoded) {
+    EXPECT_EQ(run("", frame), 0);
+    EXPECT_EQ(out.substr(0, 9), "Input at ");
+    EXPECT_EQ(run("", frame + badLine + frame), 1);
+    EXPECT_EQ(errors, "<stdin>:2: expected 11 fields (H0 H1 H2 H3 H4 A B C D E F), found 2\n");
+    EXPECT_EQ(out.find("CW Code", out.rfind("Input at ")), out.rfind("CW Code")) << "two frames";
+    EXPECT_NE(out.find("Input at "), out.rfind("Input at "));
+    EXPECT_EQ(run("--bogus"), 2);
+    EXPECT_NE(errors.find("unknown option --bogus"), std::string::npos);
+    EXPECT_EQ(run("-o"), 2);
+}
+
+TEST_F(CommandLine, UnreadableFileIsNamedAndTheOthersAreStillDecoded) {
+    write(dir / "a.log", frame);
+    EXPECT_EQ(run("missing.log a.log"), 2);
+    EXPECT_EQ(errors, "veskar-decode: cannot read missing.log: No such file or directory\n");
+    EXPECT_NE(out.find("VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80"), std::string::npos);
+}
+
+TEST_F(CommandLine, FilesAndStandardInputAreOneRun) {
+    write(dir / "a.log", "86 A6 00 7F C0 - - - - - -\n");
+    write(dir / "b.log", "- - - - - 1234 - - - - 80\n");
+    EXPECT_EQ(run("a.log - b.log", "2010-01-02 03:04:05 FF - - - - - - - - - -\n"), 0);
+    EXPECT_NE(out.find("VOKA FF A6 00 7F C0 0000 0000 00 00 00 00"), std::string::npos);
+    EXPECT_NE(out.find("VOKA FF A6 00 7F C0 1234 0000 00 00 00 80"), std::string::npos);
+}
+
+TEST_F(CommandLine, OutputFileIsTheSavedFileFormatAndReplacesTheTarget) {
+    write(dir / "report.txt", "earlier");
+    EXPECT_EQ(run("-o report.txt", frame), 0);
+    EXPECT_EQ(out, "");
+    const std::string saved = slurp(dir / "report.txt");
+    EXPECT_EQ(saved.substr(0, 9), "Input at ");
+    EXPECT_EQ(saved.back(), '\x1A');
+    EXPECT_EQ(run("--csv -o rows.csv", frame), 0);
+    EXPECT_EQ(slurp(dir / "rows.csv").substr(0, 8), "time_utc");
+    EXPECT_NE(slurp(dir / "rows.csv").back(), '\x1A');
+}
+
+TEST_F(CommandLine, FailedOutputLeavesTheEarlierFileWhole) {
+    write(dir / "report.txt", "earlier");
+    fs::create_directory(dir / "folder");
+    EXPECT_EQ(run("-o folder", frame), 2);
+    EXPECT_NE(errors.find("cannot write folder"), std::string::npos);
+    EXPECT_EQ(run("-o missing/report.txt", frame), 2);
+    EXPECT_NE(errors.find("cannot write missing/report.txt"), std::string::npos);
+    if (::geteuid() != 0) {  // root writes into a read-only folder all the same
+        fs::permissions(dir, fs::perms::owner_write, fs::perm_options::remove);
+        EXPECT_EQ(run("-o report.txt", frame), 2);
+        fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add);
+    }
+    EXPECT_EQ(slurp(dir / "report.txt"), "earlier");
+    EXPECT_EQ(fs::directory_iterator(dir / "folder"), fs::directory_iterator())
+        << "nothing left behind";
+}
+
+TEST_F(CommandLine, HelpAndVersion) {
+    EXPECT_EQ(run("--help"), 0);
+    EXPECT_NE(out.find("usage: veskar-decode [--csv] [-o FILE] [FILE ...]"), std::string::npos);
+    EXPECT_NE(out.find("2010-01-02 03:04:05 VOKA 86 A6"), std::string::npos);
+    EXPECT_EQ(run("--version"), 0);
+    EXPECT_EQ(out, "veskar-decode 1.0.0.1\n");
+}
+
+}  // namespace
