@@ -3,6 +3,7 @@
 // or to CSV.
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -77,8 +78,11 @@ bool decodeLogs(const Options& options, batch::BatchDecoder& decoder) {
             continue;
         }
         std::ifstream log(name, std::ios::binary);
-        if (!log) {
-            std::cerr << "veskar-decode: cannot read " << name << ": " << std::strerror(errno)
+        // A folder opens like a file here but reads as an empty one.
+        std::error_code ignored;
+        const int error = !log ? errno : std::filesystem::is_directory(name, ignored) ? EISDIR : 0;
+        if (error != 0) {
+            std::cerr << "veskar-decode: cannot read " << name << ": " << std::strerror(error)
                       << "\n";
             allRead = false;
             continue;

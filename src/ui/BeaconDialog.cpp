@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
+#include <cerrno>
+#include <cstring>
 
 #include "Templates.h"
 #include "check/CheckOperation.h"
@@ -181,17 +183,25 @@ void CBeaconDialog::OnSave() {
 // disk; on failure the earlier file stays whole and the operator is told why.
 bool CBeaconDialog::writeSavedFile(const QString& path) {
     QSaveFile file(path);
+    errno = 0;
     if (file.open(QIODevice::WriteOnly)) {
         UpdateData(true);
         const std::string bytes = check::savedFileBytes(resultText);
-        if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                static_cast<qint64>(bytes.size()) &&
-            file.commit()) {
+        const auto size = static_cast<qint64>(bytes.size());
+        if (file.write(bytes.data(), size) == size && file.flush() && file.commit()) {
             return true;
         }
     }
+    // A full disk shows as a short write that Qt does not count as an error; the system
+    // still knows why.
+    const int failure = errno;
+    QString reason = file.errorString();
+    if (file.error() == QFileDevice::NoError) {
+        reason = failure != 0 ? QString::fromLocal8Bit(std::strerror(failure))
+                              : QStringLiteral("Not every byte could be written.");
+    }
     services.showError(this, QStringLiteral("The analysis could not be saved to \"%1\".\n\n%2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                 .arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
 

@@ -31,6 +31,9 @@ class CommandLine : public testing::Test {
         fs::create_directories(dir);
     }
     void TearDown() override {
+        if (::geteuid() == 0 && fs::exists(dir / "small")) {  // a test that stopped mounted
+            (void)std::system(("umount '" + (dir / "small").string() + "' 2>/dev/null").c_str());
+        }
         fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dir);
     }
@@ -71,6 +74,33 @@ TEST_F(CommandLine, UnreadableFileIsNamedAndTheOthersAreStillDecoded) {
     EXPECT_NE(out.find("VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80"), std::string::npos);
 }
 
+TEST_F(CommandLine, FolderOrUnreadableFileIsNamedWithTheReason) {
+    fs::create_directory(dir / "logs");
+    EXPECT_EQ(run("logs", frame), 2);
+    EXPECT_EQ(errors, "veskar-decode: cannot read logs: Is a directory\n");
+    if (::geteuid() != 0) {  // root reads a file whatever its permissions
+        write(dir / "secret.log", frame);
+        fs::permissions(dir / "secret.log", fs::perms::none);
+        EXPECT_EQ(run("secret.log"), 2);
+        EXPECT_EQ(errors, "veskar-decode: cannot read secret.log: Permission denied\n");
+    }
+}
+
+TEST_F(CommandLine, BinaryInputLongLinesAndNoFinalLineEnd) {
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary += static_cast<char>((i * 73 + 11) % 256);
+    }
+    const std::string longLine = std::string(8 << 20, 'F') + " - - - - - - - - - -\n";
+    const std::string lastFrame = "86 - - - - - - - - - 80";  // no line end at all
+    EXPECT_EQ(run("", binary + "\n" + longLine + lastFrame), 1);
+    EXPECT_NE(out.find("CW Code = \t\tVOKA FF"), std::string::npos) << "the long line decoded";
+    EXPECT_NE(out.rfind("CW Code = \t\tVOKA 86 00 00 00 00 0000 0000 00 00 00 80"),
+              std::string::npos)
+        << "the last line decoded without its line end";
+    EXPECT_NE(errors.find("<stdin>:1:"), std::string::npos);
+}
+
 TEST_F(CommandLine, FilesAndStandardInputAreOneRun) {
     write(dir / "a.log", "86 A6 00 7F C0 - - - - - -\n");
     write(dir / "b.log", "- - - - - 1234 - - - - 80\n");
@@ -106,6 +136,25 @@ TEST_F(CommandLine, FailedOutputLeavesTheEarlierFileWhole) {
     EXPECT_EQ(slurp(dir / "report.txt"), "earlier");
     EXPECT_EQ(fs::directory_iterator(dir / "folder"), fs::directory_iterator())
         << "nothing left behind";
+}
+
+TEST_F(CommandLine, FullDiskLeavesTheEarlierFileWhole) {
+    const fs::path small = dir / "small";
+    fs::create_directory(small);
+    const std::string mount = "mount -t tmpfs -o size=16k tmpfs '" + small.string() + "'";
+    if (::geteuid() != 0 || std::system(mount.c_str()) != 0) {
+        GTEST_SKIP() << "a small file system needs root to mount it";
+    }
+    write(small / "report.txt", "earlier");
+    std::string log;
+    for (int i = 0; i < 30; ++i) {
+        log += frame;
+    }
+    EXPECT_EQ(run("-o small/report.txt", log), 2);
+    EXPECT_NE(errors.find("No space left on device"), std::string::npos) << errors;
+    EXPECT_EQ(slurp(small / "report.txt"), "earlier");
+    EXPECT_EQ(std::distance(fs::directory_iterator(small), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::system(("umount '" + small.string() + "'").c_str()), 0);
 }
 
 TEST_F(CommandLine, HelpAndVersion) {

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
+#include <random>
+#include <string>
 
 #include "decoders/FieldConversion.h"
 
@@ -42,5 +45,28 @@ INSTANTIATE_TEST_SUITE_P(SaturatesAt32Bits, FieldConversion,
                                          Case{"-FFFFFFFFFFFFFFFFFFFF", INT_MIN},
                                          Case{"FFFFFFFFFFFFFFFFFFFFFFFF1", INT_MAX},
                                          Case{"00000000000000000000000012", 0x12}));
+
+// Texts of the characters that matter (white space, signs, "0x", hex digits, others) in
+// random order and length, checked against the C library's strtol (a 64-bit long here),
+// clamped to 32 bits as the rule says.
+TEST(FieldConversionAgainstStrtol, AgreeOnRandomTexts) {
+    const std::string alphabet = " \t\n+-0xX0123456789abcdefABCDEFgGzZ\x82\xA0";
+    std::mt19937 random(20261211);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> length(0, 14);
+    int fitting = 0;
+    for (int i = 0; i < 200000; ++i) {
+        std::string text;
+        for (int n = length(random); n > 0; --n) {
+            text += alphabet[pick(random)];
+        }
+        const long reference = std::strtol(text.c_str(), nullptr, 16);
+        const bool fits = reference >= INT_MIN && reference <= INT_MAX;
+        fitting += fits ? 1 : 0;
+        const long expected = fits ? reference : reference > 0 ? INT_MAX : INT_MIN;
+        ASSERT_EQ(decoders::convertField(text), expected) << "text \"" << text << "\"";
+    }
+    EXPECT_GT(fitting, 150000) << "most texts should fit 32 bits";
+}
 
 }  // namespace
