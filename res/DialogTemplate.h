@@ -14,6 +14,7 @@ enum class ControlKind {
     FramedLabel,        // centred static text in a sunken frame
     Picture,            // a picture, shown at its own size in pixels
     Icon,               // the application icon
+    InfoPanel,          // the information panel, over its picture
     Edit,               // single-line entry box, no length limit
     MultiLineEdit,      // editable, word-wrapped, vertical scroll bar
 };

@@ -17,6 +17,7 @@ constexpr int idResult = 1011;
 constexpr int idSave = 1012;
 constexpr int idCheck = 1014;
 constexpr int idClear = 1015;
+constexpr int idInfoPanel = 1016;
 
 constexpr const char* dialogFont = "ＭＳ Ｐゴシック";
 
@@ -40,7 +41,7 @@ inline constexpr std::array<ControlTemplate, 32> mainDialogControls{{
     {idSave,       ControlKind::PushButton,        "Save",               305, 97,  63,  14},
     {noId,         ControlKind::Picture,           "banner",             7,   1,   171, 27},
     {idClear,      ControlKind::PushButton,        "Clear",              305, 71,  63,  14},
-    {noId,         ControlKind::Picture,           "panel",              305, 153, 62,  211},
+    {idInfoPanel,  ControlKind::InfoPanel,         "panel",              305, 153, 62,  211},
     {noId,         ControlKind::Label,             "CW Frame",           7,   37,  31,  8},
     {noId,         ControlKind::Label,             "H0",                 42,  37,  9,   8},
     {noId,         ControlKind::Label,             "H1",                 59,  37,  9,   8},

@@ -18,6 +18,11 @@ struct FrameField {
 
 constexpr std::size_t fieldCount = 11;
 
+// Where each field stands in frame order.
+namespace field {
+enum : std::size_t { H0, H1, H2, H3, H4, A, B, C, D, E, F };
+}  // namespace field
+
 // clang-format off
 inline constexpr std::array<FrameField, fieldCount> frameFields{{
     {"H0", 2, &decoders::ProgramState::fieldH0},

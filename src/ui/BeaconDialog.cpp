@@ -18,6 +18,8 @@
 #include "ui/Artwork.h"
 #include "ui/CodePage.h"
 #include "ui/EntryValidator.h"
+#include "ui/InfoPanel.h"
+#include "ui/PanelPresenter.h"
 #include "ui/ResultBox.h"
 #include "ui/Services.h"
 
@@ -96,6 +98,10 @@ void CBeaconDialog::OnSysCommand(int command) {
     }
 }
 
+InfoPanel* CBeaconDialog::informationPanel() const {
+    return infoPanel(res::idInfoPanel);
+}
+
 void CBeaconDialog::OnHelp() {
     services.showMessage(this, QString::fromUtf8(res::keyboardHelp));
 }
@@ -111,6 +117,11 @@ void CBeaconDialog::wireControls() {
         connect(edit, &QLineEdit::textEdited, this, changeHandlers[field]);
     }
     resultEdit->onRefused = refused(resultEdit);
+    PanelPresenter::Boxes boxes{};
+    for (std::size_t field = 0; field < check::fieldCount; ++field) {
+        boxes[field] = lineEdit(entryId(field));
+    }
+    panel = new PanelPresenter(infoPanel(res::idInfoPanel), boxes, state, this);
     connect(button(res::idCheck), &QPushButton::clicked, this, &CBeaconDialog::OnCheck);
     connect(button(res::idSave), &QPushButton::clicked, this, &CBeaconDialog::OnSave);
     connect(button(res::idClear), &QPushButton::clicked, this, &CBeaconDialog::OnClear);
@@ -163,6 +174,7 @@ void CBeaconDialog::OnCheck() {
     UpdateData(false);
     resultEdit->scrollToEnd();
     resultEdit->document()->setModified(true);
+    panel->showCheck(outcome);
     if (outcome.decodingError) {
         services.showWarning(this, fromCp932(*outcome.decodingError));
     }

@@ -12,6 +12,7 @@
 
 namespace ui {
 
+class PanelPresenter;
 class ResultBox;
 class Services;
 
@@ -41,6 +42,7 @@ class CBeaconDialog : public TemplateDialog {
 
     const decoders::ProgramState& programState() const { return state; }
     const std::string& analysisText() const { return resultText; }
+    InfoPanel* informationPanel() const;
 
     // Enter (the OK command) runs Check and never ends the dialog; Esc and the close box
     // end it through OnCancel.
@@ -71,6 +73,7 @@ class CBeaconDialog : public TemplateDialog {
     // How much of resultText the result box shows; between two exchanges the handlers only
     // append to resultText or empty it, so the box needs only the rest.
     std::size_t resultShown = 0;
+    PanelPresenter* panel = nullptr;
 
     static const std::array<std::string CBeaconDialog::*, check::fieldCount> entryTexts;
 };

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "ui/Artwork.h"
+#include "ui/InfoPanel.h"
 #include "ui/ResultBox.h"
 
 namespace ui {
@@ -99,7 +100,8 @@ void TemplateDialog::OnSysCommand(int command) {
 // away from its alignment, so that the fallback font never clips a word.
 QRect TemplateDialog::placeOf(const res::ControlTemplate& c, QSize hint) const {
     QRect place = mapDialogRect(c.x, c.y, c.width, c.height);
-    if (c.kind == res::ControlKind::Picture || c.kind == res::ControlKind::Icon) {
+    if (c.kind == res::ControlKind::Picture || c.kind == res::ControlKind::Icon ||
+        c.kind == res::ControlKind::InfoPanel) {
         return {place.topLeft(), hint};
     }
     const int grow = hint.width() - place.width();
@@ -135,6 +137,8 @@ QWidget* TemplateDialog::createControl(const res::ControlTemplate& c) const {
             picture->setPixmap(artworkPixmap(text));
             return picture;
         }
+        case res::ControlKind::InfoPanel:
+            return new InfoPanel;
         case res::ControlKind::Edit:
             return makeEdit();
         case res::ControlKind::MultiLineEdit:
@@ -157,6 +161,10 @@ QPushButton* TemplateDialog::button(int id) const {
 
 ResultBox* TemplateDialog::resultBox(int id) const {
     return qobject_cast<ResultBox*>(control(id));
+}
+
+InfoPanel* TemplateDialog::infoPanel(int id) const {
+    return qobject_cast<InfoPanel*>(control(id));
 }
 
 void TemplateDialog::nextDialogControl(int id) const {

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace ui {
 
+class InfoPanel;
 class ResultBox;
 
 // A dialog built from a template: its controls are made in template order (which is the tab
@@ -27,6 +28,7 @@ class TemplateDialog : public QDialog {
     QLineEdit* lineEdit(int id) const;
     QPushButton* button(int id) const;
     ResultBox* resultBox(int id) const;
+    InfoPanel* infoPanel(int id) const;
 
     // Puts the keyboard focus on a control; an entry box gets its whole text selected.
     void nextDialogControl(int id) const;
