@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "RecordingServices.h"
+#include "DialogTest.h"
 #include "Templates.h"
 #include "check/CheckOperation.h"
 #include "ui/BeaconDialog.h"
@@ -38,17 +38,11 @@ std::string coreBlock(const QStringList& texts) {
 
 }  // namespace
 
-class BeaconDialogTest : public QObject {
+class BeaconDialogTest : public DialogTest {
     Q_OBJECT
 
   private:
-    RecordingServices* services = nullptr;
-    ui::CBeaconDialog* dialog = nullptr;
-
-    QLineEdit* entry(int field) const { return dialog->lineEdit(res::idEntryH0 + field); }
-    ui::ResultBox* resultBox() const { return dialog->resultBox(res::idResult); }
     QPushButton* checkButton() const { return dialog->button(res::idCheck); }
-    QWidget* focused() const { return QApplication::focusWidget(); }
     std::string boxBytes() const { return ui::toCp932Lines(resultBox()->toPlainText()); }
     void focusEntry(int field) {
         entry(field)->setFocus();
@@ -62,17 +56,9 @@ class BeaconDialogTest : public QObject {
     }
 
   private slots:
-    void init() {
-        services = new RecordingServices;
-        dialog = new ui::CBeaconDialog(*services);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-    }
+    void init() { QVERIFY(openDialog()); }
 
-    void cleanup() {
-        delete dialog;
-        delete services;
-    }
+    void cleanup() { closeDialog(); }
 
     void focusStartsOnCheck() { QCOMPARE(focused(), checkButton()); }
 

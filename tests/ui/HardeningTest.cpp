@@ -13,7 +13,7 @@
 #include <QTest>
 #include <memory>
 
-#include "RecordingServices.h"
+#include "DialogTest.h"
 #include "Templates.h"
 #include "ui/BeaconDialog.h"
 #include "ui/CodePage.h"
@@ -60,15 +60,10 @@ const QString satellite = QString::fromUtf8("\xF0\x9F\x9B\xB0");  // not in code
 
 }  // namespace
 
-class HardeningTest : public QObject {
+class HardeningTest : public DialogTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<RecordingServices> services;
-    std::unique_ptr<ui::CBeaconDialog> dialog;
-
-    QLineEdit* entry(int field) const { return dialog->lineEdit(res::idEntryH0 + field); }
-    ui::ResultBox* resultBox() const { return dialog->resultBox(res::idResult); }
     void paste(QWidget* into, const QString& text) {
         QGuiApplication::clipboard()->setText(text);
         into->setFocus();
@@ -96,16 +91,8 @@ class HardeningTest : public QObject {
     }
 
   private slots:
-    void init() {
-        services = std::make_unique<RecordingServices>();
-        dialog = std::make_unique<ui::CBeaconDialog>(*services);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    }
-    void cleanup() {
-        dialog.reset();
-        services.reset();
-    }
+    void init() { QVERIFY(openDialog()); }
+    void cleanup() { closeDialog(); }
 
     void megabytePastesAreKeptWhole() {
         const QString megabyte(1 << 20, QChar('7'));

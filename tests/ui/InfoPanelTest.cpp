@@ -4,19 +4,15 @@
 #include <QTest>
 #include <memory>
 
-#include "RecordingServices.h"
+#include "DialogTest.h"
 #include "Templates.h"
 #include "ui/BeaconDialog.h"
 #include "ui/InfoPanel.h"
 
-class InfoPanelTest : public QObject {
+class InfoPanelTest : public DialogTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<RecordingServices> services;
-    std::unique_ptr<ui::CBeaconDialog> dialog;
-
-    QLineEdit* entry(int field) const { return dialog->lineEdit(res::idEntryH0 + field); }
     ui::InfoPanel* panel() const { return dialog->informationPanel(); }
     // Types as the operator does: each key goes where the focus is at that moment.
     void typeInto(int field, const QString& text) {
@@ -29,16 +25,8 @@ class InfoPanelTest : public QObject {
     bool marked(int field) const { return !entry(field)->toolTip().isEmpty(); }
 
   private slots:
-    void init() {
-        services = std::make_unique<RecordingServices>();
-        dialog = std::make_unique<ui::CBeaconDialog>(*services);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    }
-    void cleanup() {
-        dialog.reset();
-        services.reset();
-    }
+    void init() { QVERIFY(openDialog()); }
+    void cleanup() { closeDialog(); }
 
     void beforeAnyCheckEveryItemIsNotCopied() {
         QCOMPARE(panel()->title(), QString("Last Check"));

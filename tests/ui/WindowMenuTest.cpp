@@ -6,18 +6,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "RecordingServices.h"
+#include "DialogTest.h"
 #include "Templates.h"
 #include "ui/AboutDialog.h"
 #include "ui/Artwork.h"
 #include "ui/BeaconDialog.h"
 
-class WindowMenuTest : public QObject {
+class WindowMenuTest : public DialogTest {
     Q_OBJECT
 
   private:
-    RecordingServices* services = nullptr;
-    ui::CBeaconDialog* dialog = nullptr;
     QString aboutTitle;
 
     // Once the about box is up, notes its title and closes it with the given key.
@@ -32,17 +30,9 @@ class WindowMenuTest : public QObject {
     }
 
   private slots:
-    void init() {
-        services = new RecordingServices;
-        dialog = new ui::CBeaconDialog(*services);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-    }
+    void init() { QVERIFY(openDialog()); }
 
-    void cleanup() {
-        delete dialog;
-        delete services;
-    }
+    void cleanup() { closeDialog(); }
 
     void menuEndsWithASeparatorAndTheAboutItem() {
         const QList<QAction*> items = dialog->GetSystemMenu()->actions();
