@@ -11,7 +11,8 @@ cmake --build build --parallel "$(nproc)" --target veskar
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
     echo "Veskar is built (build/src/veskar), but it is a desktop program and there is no" >&2
     echo "desktop here: neither DISPLAY nor WAYLAND_DISPLAY is set. Run this command from a" >&2
-    echo "desktop session (or, to try it without one: xvfb-run bash scripts/run.sh)." >&2
+    echo "desktop session (or, to try it without one, install xvfb and run" >&2
+    echo "xvfb-run bash scripts/run.sh)." >&2
     exit 1
 fi
 exec build/src/veskar
