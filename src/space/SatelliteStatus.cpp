@@ -2,6 +2,8 @@
 #include "space/SatelliteStatus.h"
 
 #include <initializer_list>
+#include <string_view>
+#include <utility>
 
 #include "space/Exception.h"
 
@@ -10,12 +12,15 @@ namespace {
 
 // Names code 0 upwards; any code past the list has no name and raises the decoding error
 // "<field> error @ <getter>".
-std::string nameOf(std::uint8_t code, std::initializer_list<const char*> names, const char* field,
-                   const char* getter) {
+std::string nameOf(std::uint8_t code, std::initializer_list<std::string_view> names,
+                   std::string_view field, std::string_view getter) {
     if (code < names.size()) {
-        return names.begin()[code];
+        return std::string(names.begin()[code]);
     }
-    throw Exception(std::string(field) + " error @ " + getter);
+    std::string message(field);
+    message += " error @ ";
+    message += getter;
+    throw Exception(std::move(message));
 }
 
 }  // namespace
