@@ -138,15 +138,18 @@ Preview decodeAlone(decoders::ProgramState scratch, const FrameTexts& boxes, std
     if (field == field::H4 && !scratch.fieldH1.empty()) {
         analyzer.analyzeBatteryVoltage();  // the solar cell compares with this frame's battery
     }
+    // As in the Check, C and D are decoded only together, and only with B.
+    const bool filled =
+        sunSensor ? !scratch.fieldB.empty() && !scratch.fieldC.empty() && !scratch.fieldD.empty()
+                  : !(scratch.*frameFields[field].copy).empty();
+    if (!filled) {
+        return preview;
+    }
     try {
-        if (sunSensor && !scratch.fieldB.empty()) {
+        if (sunSensor) {
             analyzer.analyzeStatusWord();  // for this frame's power flag
         }
-        const bool filled = sunSensor ? !scratch.fieldC.empty() && !scratch.fieldD.empty()
-                                      : !(scratch.*frameFields[field].copy).empty();
-        if (filled) {
-            (analyzer.*decoderOf[field])();
-        }
+        (analyzer.*decoderOf[field])();
     } catch (const space::Exception& error) {
         preview.error = error.message;
     }

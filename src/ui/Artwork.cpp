@@ -10,6 +10,7 @@ static void loadArtworkResources() {
 }
 
 namespace ui {
+namespace {
 
 // The pictures are drawn from their SVG sources at their own size, so that no image is
 // kept without its source.
@@ -23,6 +24,8 @@ QPixmap renderArtwork(const QString& name, QSize size) {
     renderer.render(&painter);
     return pixmap;
 }
+
+}  // namespace
 
 QPixmap artworkPixmap(const QString& name) {
     const QSize icon(32, 32);  // an icon control shows the icon at the desktop's icon size

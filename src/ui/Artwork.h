@@ -10,9 +10,6 @@ namespace ui {
 // The picture of a dialog template ("banner", "panel", "icon") at its own pixel size.
 QPixmap artworkPixmap(const QString& name);
 
-// A picture drawn at the given size.
-QPixmap renderArtwork(const QString& name, QSize size);
-
 // The application icon, at the sizes the desktop asks for.
 QIcon applicationIcon();
 

@@ -36,10 +36,6 @@ bool cp932CanHold(const QString& text) {
     return !failed;
 }
 
-qsizetype cp932Length(const QString& text) {
-    return encode(text).size();
-}
-
 std::string toCp932Lines(const QString& text) {
     const QByteArray bytes = encode(text);
     std::string lines;

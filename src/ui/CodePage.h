@@ -15,9 +15,6 @@ QString fromCp932(std::string_view bytes);
 // Whether every character of text has a code page 932 form.
 bool cp932CanHold(const QString& text);
 
-// The length of text in code page 932 bytes: a double-byte character counts two.
-qsizetype cp932Length(const QString& text);
-
 // The result box shows line breaks as '\n'; the result text holds them as CR LF.
 std::string toCp932Lines(const QString& text);
 QString fromCp932Lines(std::string_view bytes);

@@ -65,6 +65,9 @@ TEST_F(FrameSummary, PreviewDecodesOneFieldWithoutTouchingTheProgramState) {
               std::vector<std::string>{"Battery voltage: 3.507 [V] Normal"});
     boxes[check::field::H4] = "80";  // 3.253 V, below this frame's 3.507 V battery
     EXPECT_EQ(check::previewField(state, boxes, check::field::H4)[0].state, "EclipseNormal");
+    boxes[check::field::B] = "";
+    EXPECT_EQ(check::previewField(state, boxes, check::field::C)[0].health, Health::NotCopied)
+        << "without B the Check decodes neither C nor D";
     boxes[check::field::B] = "0000";  // sun sensor power off in this frame
     EXPECT_EQ(check::previewField(state, boxes, check::field::C)[0].state, "Off");
     const auto word = check::previewField(state, boxes, check::field::B);
