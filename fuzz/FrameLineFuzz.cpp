@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::istringstream log(bytes);
     std::ostringstream out, errors;
-    batch::BatchDecoder decoder(batch::Format::Csv, out, errors, [] { return std::time_t{0}; });
+    batch::BatchDecoder decoder(*check::findOutputFormat("csv"), out, errors,
+                                [] { return std::time_t{0}; });
     decoder.decodeLog(log, "fuzz");
     return 0;
 }

@@ -4,66 +4,50 @@
 #include <istream>
 #include <ostream>
 
-#include "batch/CsvRow.h"
 #include "batch/FrameLine.h"
 
 namespace batch {
-namespace {
 
-// The decoders' one message (an unknown day/night setting) goes where the errors go.
-class StreamNotifier : public decoders::Notifier {
-  public:
-    StreamNotifier(std::ostream& errors, const std::string& where) : errors(errors), where(where) {}
-    void showMessage(const std::string& cp932Text) override {
-        errors << where << ": " << cp932Text << '\n';
-    }
+void StreamNotifier::showMessage(const std::string& cp932Text) {
+    errors << *name << ':' << line << ": " << cp932Text << '\n';
+}
 
-  private:
-    std::ostream& errors;
-    const std::string& where;
-};
-
-}  // namespace
-
-BatchDecoder::BatchDecoder(Format format, std::ostream& out, std::ostream& errors,
-                           check::Clock clock)
-    : format(format), out(out), errors(errors), clock(std::move(clock)) {
-    if (format == Format::Csv) {
-        out << csvHeader();
-    }
+BatchDecoder::BatchDecoder(const check::OutputFormat& format, std::ostream& out,
+                           std::ostream& errors, check::Clock clock)
+    : writer(format.makeWriter(out)),
+      errors(errors),
+      notifier(errors),
+      session(notifier, std::move(clock), check::Session::History::NotKept) {
+    writer->begin();
 }
 
 void BatchDecoder::decodeLog(std::istream& log, const std::string& name) {
     std::string line;
     for (long number = 1; std::getline(log, line); ++number) {
-        decodeLine(line, name + ":" + std::to_string(number));
+        decodeLine(line, name, number);
     }
 }
 
-void BatchDecoder::decodeLine(const std::string& line, const std::string& where) {
-    const FrameLine read = readFrameLine(line);
+void BatchDecoder::decodeLine(const std::string& line, const std::string& name, long number) {
+    FrameLine read = readFrameLine(line);
     if (const auto* bad = std::get_if<BadLine>(&read)) {
-        errors << where << ": " << bad->reason << '\n';
+        errors << name << ':' << number << ": " << bad->reason << '\n';
         ++skipped;
         return;
     }
-    const auto* frame = std::get_if<LoggedFrame>(&read);
+    auto* frame = std::get_if<LoggedFrame>(&read);
     if (frame == nullptr) {
         return;
     }
-    const std::time_t time = frame->time ? *frame->time : clock();
-    StreamNotifier notifier(errors, where);
-    block.clear();
-    const check::CheckOutcome outcome = check::runCheck(
-        state, block, frame->texts, [time] { return time; }, notifier);
-    if (outcome.decodingError) {
-        errors << where << ": " << *outcome.decodingError << '\n';
+    frame->origin = {check::FrameOrigin::Kind::Log, name, number, 0.0};
+    notifier.name = &name;
+    notifier.line = number;
+    const check::CheckRecord& record = session.check(*frame);
+    if (record.decodingError) {
+        errors << name << ':' << number << ": " << *record.decodingError << '\n';
     }
-    if (format == Format::Csv) {
-        out << csvRow(time, outcome, state);
-    } else {
-        out.write(block.data(), static_cast<std::streamsize>(block.size()));
-    }
+    writer->frame(record, session.lastBlock());
+    session.resultText().clear();  // each block is written at once; keep memory flat
 }
 
 }  // namespace batch

@@ -2,37 +2,52 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 
-#include "check/CheckOperation.h"
-#include "decoders/ProgramState.h"
+#include "check/Session.h"
+#include "check/writers/FrameWriter.h"
 
 namespace batch {
 
-enum class Format { Report, Csv };
+// The decoders' one message (an unknown day/night setting) goes where the errors go, with
+// the place of the line that caused it.
+class StreamNotifier : public check::Notifier {
+  public:
+    explicit StreamNotifier(std::ostream& errors) : errors(errors) {}
+    void showMessage(const std::string& cp932Text) override;
+    // The line being decoded; its "FILE:LINE" is only built for a message.
+    const std::string* name = nullptr;
+    long line = 0;
+
+  private:
+    std::ostream& errors;
+};
 
 // Decodes frame logs line by line as consecutive Checks of one run: the raw values and the
 // carried values go on from frame to frame and from one log to the next. Writes each
-// frame's report block (or CSV row) as soon as it is decoded, so memory stays flat.
+// frame in the chosen format as soon as it is decoded, so memory stays flat.
 class BatchDecoder {
   public:
-    BatchDecoder(Format format, std::ostream& out, std::ostream& errors, check::Clock clock);
+    BatchDecoder(const check::OutputFormat& format, std::ostream& out, std::ostream& errors,
+                 check::Clock clock);
 
     // Decodes every line of one log; name is how messages refer to it ("FILE:LINE: ...").
     void decodeLog(std::istream& log, const std::string& name);
+
+    // Ends the output; call once after the last log.
+    void finish() { writer->end(); }
 
     // Lines that were neither a frame nor blank nor a comment.
     long skippedLines() const { return skipped; }
 
   private:
-    void decodeLine(const std::string& line, const std::string& where);
+    void decodeLine(const std::string& line, const std::string& name, long number);
 
-    Format format;
-    std::ostream& out;
+    std::unique_ptr<check::FrameWriter> writer;
     std::ostream& errors;
-    check::Clock clock;
-    decoders::ProgramState state;
-    std::string block;
+    StreamNotifier notifier;
+    check::Session session;
     long skipped = 0;
 };
 

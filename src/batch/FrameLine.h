@@ -7,16 +7,13 @@
 #include <string_view>
 #include <variant>
 
-#include "check/FrameFields.h"
+#include "check/Frame.h"
 
 namespace batch {
 
 // A frame as logged: its UTC time if the line gave one, and the eleven field texts
 // (empty where the log has "-", a field that was not copied).
-struct LoggedFrame {
-    std::optional<std::time_t> time;
-    check::FrameTexts texts;
-};
+using LoggedFrame = check::Frame;
 
 // A blank line or a comment.
 struct NoFrame {};

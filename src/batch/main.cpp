@@ -7,17 +7,19 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "Version.h"
 #include "batch/AtomicFile.h"
 #include "batch/BatchDecoder.h"
 #include "check/SavedFile.h"
+#include "check/writers/FrameWriter.h"
 
 namespace {
 
 constexpr const char* usage =
-    "usage: veskar-decode [--csv] [-o FILE] [FILE ...]\n"
+    "usage: veskar-decode [--csv | --json] [-o FILE] [FILE ...]\n"
     "\n"
     "Decodes VOKA-I beacon frames, one a line, from each FILE in turn (or standard input\n"
     "when there is none or FILE is -), as consecutive Checks of the Veskar dialog.\n"
@@ -28,6 +30,7 @@ constexpr const char* usage =
     "  2010-01-02 03:04:05 VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n"
     "\n"
     "  --csv      write CSV (UTF-8) instead of the analysis report\n"
+    "  --json     write JSON Lines (UTF-8): one object a frame, numbers in full precision\n"
     "  -o FILE    write to FILE (replaced only once complete); a report is written in the\n"
     "             dialog's saved-file format, with the end-of-file mark 0x1A\n"
     "  --help     show this text\n"
@@ -37,10 +40,18 @@ constexpr const char* usage =
     "error or a file that could not be read or written.\n";
 
 struct Options {
-    batch::Format format = batch::Format::Report;
+    const check::OutputFormat* format = &check::outputFormats[0];
     std::optional<std::string> output;
     std::vector<std::string> logs;
 };
+
+// The format an option such as "--csv" names; the report has no option, it is the default.
+const check::OutputFormat* formatOption(std::string_view arg) {
+    if (arg.substr(0, 2) != "--" || arg == "--report") {
+        return nullptr;
+    }
+    return check::findOutputFormat(arg.substr(2));
+}
 
 // Nothing after printing the reason when the command line cannot be used.
 std::optional<Options> parse(int argc, char* argv[]) {
@@ -52,8 +63,8 @@ std::optional<Options> parse(int argc, char* argv[]) {
             options.logs.push_back(arg);
         } else if (arg == "--") {
             onlyFiles = true;
-        } else if (arg == "--csv") {
-            options.format = batch::Format::Csv;
+        } else if (const auto* format = formatOption(arg)) {
+            options.format = format;
         } else if (arg == "-o" && i + 1 < argc) {
             options.output = argv[++i];
         } else {
@@ -107,11 +118,12 @@ int run(const Options& options) {
         }
     }
     std::ostream& out = file ? file->stream() : std::cout;
-    batch::BatchDecoder decoder(options.format, out, std::cerr, check::systemClock);
+    batch::BatchDecoder decoder(*options.format, out, std::cerr, check::systemClock);
     const bool allRead = decodeLogs(options, decoder);
+    decoder.finish();
 
     if (file) {
-        if (options.format == batch::Format::Report) {
+        if (options.format->endsWithEndOfFileMark) {
             out << check::endOfFileMark;
         }
         if (!file->commit()) {

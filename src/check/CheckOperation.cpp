@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "check/DecodePlan.h"
 #include "check/UtcTime.h"
 #include "decoders/Analyzer.h"
 #include "decoders/Formatting.h"
@@ -16,43 +17,25 @@ using decoders::appendHex;
 constexpr const char* separatorLine =
     "------------------------------------------------------------------------\r\n";
 
-void decodeStatusAndSunSensor(decoders::Analyzer& analyzer, const decoders::ProgramState& state,
-                              std::string& resultText, CheckOutcome& outcome) {
-    try {
-        analyzer.analyzeStatusWord();
-    } catch (const space::Exception& error) {
-        resultText += error.message + "\r\n\r\n";
-        outcome.decodingError = error.message;
-        return;  // this frame's power flag was never stored, so the sun sensor cannot be read
-    }
-    if (!state.fieldC.empty() && !state.fieldD.empty()) {
-        analyzer.analyzeSunSensor();
-    }
-}
-
-using decoders::Analyzer;
-
-void runIfFilled(Analyzer& analyzer, const std::string& field, void (Analyzer::*decode)()) {
-    if (!field.empty()) {
-        (analyzer.*decode)();
-    }
-}
-
-// The decoders in frame order; the solar cell reads the battery voltage decoded before it,
-// the sun sensor the power flag of the status word decoded before it.
-void runDecoders(Analyzer& analyzer, const decoders::ProgramState& state, std::string& resultText,
+// Every step whose fields are filled in, in frame order. A decoding error does not stop
+// the Check: its message becomes a line of the block and the steps that read the failed one
+// are skipped (the sun sensor cannot be read without this frame's power flag).
+void runDecoders(decoders::Analyzer& analyzer, const FrameTexts& texts, std::string& resultText,
                  CheckOutcome& outcome) {
-    runIfFilled(analyzer, state.fieldH0, &Analyzer::analyzeSMeter);
-    runIfFilled(analyzer, state.fieldH1, &Analyzer::analyzeBatteryVoltage);
-    runIfFilled(analyzer, state.fieldH2, &Analyzer::analyzeBatteryCurrent);
-    runIfFilled(analyzer, state.fieldH3, &Analyzer::analyzeBus33Voltage);
-    runIfFilled(analyzer, state.fieldH4, &Analyzer::analyzeSolarCellVoltage);
-    runIfFilled(analyzer, state.fieldA, &Analyzer::analyzeUplinkCommand);
-    if (!state.fieldB.empty()) {
-        decodeStatusAndSunSensor(analyzer, state, resultText, outcome);
+    std::array<bool, decodeStepCount> failed{};
+    for (std::size_t i = 0; i < decodePlan.size(); ++i) {
+        const DecodeStep& step = decodePlan[i];
+        if (!isFilled(step, texts) || (step.reads && failed[*step.reads])) {
+            continue;
+        }
+        try {
+            (analyzer.*step.decode)();
+        } catch (const space::Exception& error) {
+            resultText += error.message + "\r\n\r\n";
+            outcome.decodingError = error.message;
+            failed[i] = true;
+        }
     }
-    runIfFilled(analyzer, state.fieldE, &Analyzer::analyzeBatteryTemperature);
-    runIfFilled(analyzer, state.fieldF, &Analyzer::analyzeCommunicationTemperature);
 }
 
 }  // namespace
@@ -84,11 +67,13 @@ CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
     for (std::size_t i = 0; i < fieldCount; ++i) {
         state.*frameFields[i].copy = texts[i];
     }
-    appendInputHeading(resultText, clock());
-
     CheckOutcome outcome;
+    outcome.texts = texts;
+    outcome.decoded.time = clock();
+    appendInputHeading(resultText, outcome.decoded.time);
+
     decoders::Analyzer analyzer(state, resultText, notifier, &outcome.decoded);
-    runDecoders(analyzer, state, resultText, outcome);
+    runDecoders(analyzer, texts, resultText, outcome);
 
     resultText += "CW Code = \t\t";
     resultText += frameEcho(state);

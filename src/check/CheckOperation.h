@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "check/Frame.h"
 #include "check/FrameFields.h"
 #include "decoders/DecodedFrame.h"
 #include "decoders/Notifier.h"
@@ -20,11 +21,15 @@ std::time_t systemClock();
 // Appends "Input at YYYY-MM-DD HH:MM:SSUTC" and an empty line, always in UTC.
 void appendInputHeading(std::string& resultText, std::time_t now);
 
-struct CheckOutcome {
-    // The message of a decoding error met during the Check, for the operator's attention.
-    std::optional<std::string> decodingError;
+// One Check: the texts it was given, where they came from, what the decoders made of
+// them (with the Check's time) and the message of a decoding error met on the way.
+struct CheckRecord {
+    FrameTexts texts;
+    FrameOrigin origin;
     decoders::DecodedFrame decoded;
+    std::optional<std::string> decodingError;
 };
+using CheckOutcome = CheckRecord;
 
 // The Check: copies the texts into the field copies, then appends one analysis block to
 // resultText: the heading, the lines of every filled-in field in frame order, the frame echo

@@ -11,8 +11,7 @@
 
 namespace check {
 
-// What an item's state means for the satellite.
-enum class Health { Normal, Limit, Fault, NotCopied };
+using decoders::Health;
 
 // One line of a frame's description: "Battery voltage", "4.218 [V]", "UpperLimit", Limit.
 // Texts are code page 932, like the report.

@@ -10,7 +10,7 @@ namespace {
 
 using S = space::SatelliteStatus;
 using P = ProgramState;
-using F = DecodedFrame;
+using Fr = DecodedFrame;
 
 // State codes, each in the order of its getter's names.
 
@@ -66,24 +66,43 @@ std::uint8_t communicationTemperatureStatus(const ChannelReading& r) {  // Norma
 
 constexpr std::string_view degreesCelsius = " [\x81\x8E]";  // " [℃]" in code page 932
 
+constexpr Health N = Health::Normal, L = Health::Limit, F = Health::Fault;
+
 }  // namespace
 
+// Each row: names; conversion, classification and the health of each state code; report
+// layout; where the values live.
 // clang-format off
-//                                           label                           tabs        conversion                    offset  slope   dec unit        line end      day/night classification
-const AnalogChannel sMeterChannel{           "S Meter =",                    "\t\t\t",   Conversion::ConverterReading, 0.0,    0.0,    3,  "",         "\r\n\r\n",   false,    sMeterStatus,
-    &P::fieldH0, &P::rawH0, &S::sMeterRaw, &S::sMeter, &S::sMeterStatus, &S::getSMeterStatus, &F::sMeter};
-const AnalogChannel batteryVoltageChannel{   "Battery Voltage =",            "\t\t",     Conversion::DoubledReading,   0.0,    0.0,    3,  " [V]",     "\r\n\r\n",   false,    batteryVoltageStatus,
-    &P::fieldH1, &P::rawH1, &S::batteryVoltageRaw, &S::batteryVoltage, &S::batteryVoltageStatus, &S::getBatteryVoltageStatus, &F::batteryVoltage};
-const AnalogChannel batteryCurrentChannel{   "Battery Current =",            "\t\t",     Conversion::FallingReading,   0.3451, 0.2251, 3,  " [A]",     "\r\n\r\n",   true,     batteryCurrentStatus,
-    &P::fieldH2, &P::rawH2, &S::batteryCurrentRaw, &S::batteryCurrent, &S::batteryCurrentStatus, &S::getBatteryCurrentStatus, &F::batteryCurrent};
-const AnalogChannel bus33VoltageChannel{     "3.3V Bus Voltage =",           "\t\t",     Conversion::DoubledReading,   0.0,    0.0,    3,  " [V]",     "\r\n\r\n",   false,    bus33VoltageStatus,
-    &P::fieldH3, &P::rawH3, &S::bus33VoltageRaw, &S::bus33Voltage, &S::bus33VoltageStatus, &S::getBus33VoltageStatus, &F::bus33Voltage};
-const AnalogChannel solarCellVoltageChannel{ "Solar Cell Voltage =",         "\t\t",     Conversion::DoubledReading,   0.0,    0.0,    3,  " [V]",     "\r\n",       true,     solarCellVoltageStatus,
-    &P::fieldH4, &P::rawH4, &S::solarCellVoltageRaw, &S::solarCellVoltage, &S::solarCellVoltageStatus, &S::getSolarCellVoltageStatus, &F::solarCellVoltage};
-const AnalogChannel batteryTemperatureChannel{"Temperature of EPS Circuit =", "\t",      Conversion::FallingCode,      84.132, 0.4559, 1,  degreesCelsius, "\r\n\r\n", false,    epsTemperatureStatus,
-    &P::fieldE, &P::rawE, &S::batteryTemperatureRaw, &S::batteryTemperature, &S::batteryTemperatureStatus, &S::getBatteryTemperatureStatus, &F::batteryTemperature};
-const AnalogChannel communicationTemperatureChannel{"Communication Temperature =", "\t", Conversion::FallingCode,      86.607, 0.475,  1,  degreesCelsius, "\r\n\r\n", false,    communicationTemperatureStatus,
-    &P::fieldF, &P::rawF, &S::communicationTemperatureRaw, &S::communicationTemperature, &S::communicationTemperatureStatus, &S::getCommunicationTemperatureStatus, &F::communicationTemperature};
+const std::array<AnalogChannel, analogChannelCount> analogChannels{{
+    {{"S meter",           "s_meter",                   ""},
+     {Conversion::ConverterReading, 0.0,    0.0,    false, sMeterStatus,                   {L, N, L, F}},
+     {"S Meter =",                    "\t\t\t", 3, "",             "\r\n\r\n"},
+     {&P::fieldH0, &P::rawH0, &S::sMeterRaw, &S::sMeter, &S::sMeterStatus, &S::getSMeterStatus, &Fr::sMeter}},
+    {{"Battery voltage",   "battery_voltage",           "V"},
+     {Conversion::DoubledReading,   0.0,    0.0,    false, batteryVoltageStatus,           {N, L, L, F}},
+     {"Battery Voltage =",            "\t\t",   3, " [V]",         "\r\n\r\n"},
+     {&P::fieldH1, &P::rawH1, &S::batteryVoltageRaw, &S::batteryVoltage, &S::batteryVoltageStatus, &S::getBatteryVoltageStatus, &Fr::batteryVoltage}},
+    {{"Battery current",   "battery_current",           "A"},
+     {Conversion::FallingReading,   0.3451, 0.2251, true,  batteryCurrentStatus,           {N, F, N, F}},
+     {"Battery Current =",            "\t\t",   3, " [A]",         "\r\n\r\n"},
+     {&P::fieldH2, &P::rawH2, &S::batteryCurrentRaw, &S::batteryCurrent, &S::batteryCurrentStatus, &S::getBatteryCurrentStatus, &Fr::batteryCurrent}},
+    {{"3.3 V bus",         "bus_3v3_voltage",           "V"},
+     {Conversion::DoubledReading,   0.0,    0.0,    false, bus33VoltageStatus,             {N, L, L, F}},
+     {"3.3V Bus Voltage =",           "\t\t",   3, " [V]",         "\r\n\r\n"},
+     {&P::fieldH3, &P::rawH3, &S::bus33VoltageRaw, &S::bus33Voltage, &S::bus33VoltageStatus, &S::getBus33VoltageStatus, &Fr::bus33Voltage}},
+    {{"Solar cell",        "solar_cell_voltage",        "V"},
+     {Conversion::DoubledReading,   0.0,    0.0,    true,  solarCellVoltageStatus,         {N, N, F, F}},
+     {"Solar Cell Voltage =",         "\t\t",   3, " [V]",         "\r\n"},
+     {&P::fieldH4, &P::rawH4, &S::solarCellVoltageRaw, &S::solarCellVoltage, &S::solarCellVoltageStatus, &S::getSolarCellVoltageStatus, &Fr::solarCellVoltage}},
+    {{"EPS temperature",   "eps_circuit_temperature",   "C"},
+     {Conversion::FallingCode,      84.132, 0.4559, false, epsTemperatureStatus,           {N, L, L, F}},
+     {"Temperature of EPS Circuit =", "\t",     1, degreesCelsius, "\r\n\r\n"},
+     {&P::fieldE, &P::rawE, &S::batteryTemperatureRaw, &S::batteryTemperature, &S::batteryTemperatureStatus, &S::getBatteryTemperatureStatus, &Fr::batteryTemperature}},
+    {{"Comm. temperature", "communication_temperature", "C"},
+     {Conversion::FallingCode,      86.607, 0.475,  false, communicationTemperatureStatus, {N, L, L, F}},
+     {"Communication Temperature =",  "\t",     1, degreesCelsius, "\r\n\r\n"},
+     {&P::fieldF, &P::rawF, &S::communicationTemperatureRaw, &S::communicationTemperature, &S::communicationTemperatureStatus, &S::getCommunicationTemperatureStatus, &Fr::communicationTemperature}},
+}};
 // clang-format on
 
 }  // namespace decoders
@@ -94,48 +113,35 @@ double channelValue(const AnalogChannel& channel, std::uint8_t raw,
                     const space::SatelliteStatus& record) {
     // Division first, then multiplication, as the converter's calibration was made.
     const double x = raw / record.fullScaleCode * record.fullScaleVoltage;
-    switch (channel.conversion) {
+    const ChannelMeaning& meaning = channel.meaning;
+    switch (meaning.conversion) {
         case Conversion::ConverterReading:
             return x;
         case Conversion::DoubledReading:
             return x + x;
         case Conversion::FallingReading:
-            return channel.offset - x * channel.slope;
+            return meaning.offset - x * meaning.slope;
         case Conversion::FallingCode:
-            return channel.offset - static_cast<double>(raw) * channel.slope;
+            return meaning.offset - static_cast<double>(raw) * meaning.slope;
     }
     return x;
 }
 
 const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw) {
     using Texts = std::array<std::string, 256>;
-    static const std::array<const AnalogChannel*, 7> channels{&sMeterChannel,
-                                                              &batteryVoltageChannel,
-                                                              &batteryCurrentChannel,
-                                                              &bus33VoltageChannel,
-                                                              &solarCellVoltageChannel,
-                                                              &batteryTemperatureChannel,
-                                                              &communicationTemperatureChannel};
-    static const std::array<Texts, 7> texts = [] {
-        std::array<Texts, 7> all;
+    static const std::array<Texts, analogChannelCount> texts = [] {
+        std::array<Texts, analogChannelCount> all;
         const space::SatelliteStatus record;
-        for (std::size_t c = 0; c < channels.size(); ++c) {
+        for (std::size_t c = 0; c < analogChannelCount; ++c) {
+            const AnalogChannel& each = analogChannels[c];
             for (std::size_t code = 0; code < 256; ++code) {
-                const double value =
-                    channelValue(*channels[c], static_cast<std::uint8_t>(code), record);
-                all[c][code] =
-                    formatFixed(value, channels[c]->decimals) + std::string(channels[c]->unit);
+                const double value = channelValue(each, static_cast<std::uint8_t>(code), record);
+                all[c][code] = formatFixed(value, each.report.decimals) + std::string(each.report.unit);
             }
         }
         return all;
     }();
-    for (std::size_t c = 0; c < channels.size(); ++c) {
-        if (channels[c] == &channel) {
-            return texts[c][raw];
-        }
-    }
-    static const std::string none;
-    return none;
+    return texts[static_cast<std::size_t>(&channel - analogChannels.data())][raw];
 }
 
 }  // namespace decoders

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,18 +33,36 @@ struct ChannelReading {
 
 using Classification = std::uint8_t (*)(const ChannelReading&);
 
-// One analog channel of the frame: one report line "<label><tabs><value><unit>\t\t<hex>".
-struct AnalogChannel {
+// How a channel's report line looks: "<label><tabs><value><unit>\t\t<hex><line end>".
+struct ReportLayout {
     std::string_view label;
     std::string_view tabs;
+    int decimals;
+    std::string_view unit;  // code page 932
+    std::string_view lineEnd;
+};
+
+// How a channel is named where its value leaves the report: the panel's label, the CSV
+// column and JSON key, and the unit as plain text ("" for a number without unit).
+struct ChannelNames {
+    std::string_view panelLabel;
+    std::string_view key;
+    std::string_view unit;
+};
+
+// How the engineering value and the state follow from the raw code, and what each state
+// code means for the satellite.
+struct ChannelMeaning {
     Conversion conversion;
     double offset;
     double slope;
-    int decimals;
-    std::string_view unit;
-    std::string_view lineEnd;
     bool readsDayNight;
     Classification classify;
+    std::array<Health, 4> health;
+};
+
+// Where the channel's values live in the program state, the record and the decoded frame.
+struct ChannelSlots {
     std::string ProgramState::*field;
     std::uint8_t ProgramState::*rawSlot;
     std::uint8_t space::SatelliteStatus::*raw;
@@ -52,6 +72,21 @@ struct AnalogChannel {
     std::optional<ChannelValue> DecodedFrame::*decoded;
 };
 
+// One analog channel of the frame: everything the program knows of it, in one row of
+// analogChannels.
+struct AnalogChannel {
+    ChannelNames names;
+    ChannelMeaning meaning;
+    ReportLayout report;
+    ChannelSlots slots;
+};
+
+constexpr std::size_t analogChannelCount = 7;
+
+// Every analog channel, in the panel's order: the five power and radio channels (H0 to H4),
+// then the two temperatures (E and F).
+extern const std::array<AnalogChannel, analogChannelCount> analogChannels;
+
 // The channel's engineering value for a raw code, with the record's converter constants.
 double channelValue(const AnalogChannel& channel, std::uint8_t raw,
                     const space::SatelliteStatus& record);
@@ -60,12 +95,13 @@ double channelValue(const AnalogChannel& channel, std::uint8_t raw,
 // code alone, so each of a channel's 256 texts is formatted once per run.
 const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw);
 
-extern const AnalogChannel sMeterChannel;
-extern const AnalogChannel batteryVoltageChannel;
-extern const AnalogChannel batteryCurrentChannel;
-extern const AnalogChannel bus33VoltageChannel;
-extern const AnalogChannel solarCellVoltageChannel;
-extern const AnalogChannel batteryTemperatureChannel;
-extern const AnalogChannel communicationTemperatureChannel;
+// The channels by name, for the decoders that the frame's fields call.
+inline const AnalogChannel& sMeterChannel = analogChannels[0];
+inline const AnalogChannel& batteryVoltageChannel = analogChannels[1];
+inline const AnalogChannel& batteryCurrentChannel = analogChannels[2];
+inline const AnalogChannel& bus33VoltageChannel = analogChannels[3];
+inline const AnalogChannel& solarCellVoltageChannel = analogChannels[4];
+inline const AnalogChannel& batteryTemperatureChannel = analogChannels[5];
+inline const AnalogChannel& communicationTemperatureChannel = analogChannels[6];
 
 }  // namespace decoders

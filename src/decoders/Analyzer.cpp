@@ -60,26 +60,29 @@ int Analyzer::getDayNightMode() const {
 
 // Decodes one analog channel, appends its line and gives its engineering value.
 double Analyzer::analyzeChannel(const AnalogChannel& channel) {
+    const ChannelSlots& slots = channel.slots;
     space::SatelliteStatus record;
-    const auto raw = static_cast<std::uint8_t>(convertField(state.*channel.field));
-    record.*channel.raw = raw;
-    const bool daylight = channel.readsDayNight && getDayNightMode() != 0;
+    const auto raw = static_cast<std::uint8_t>(convertField(state.*slots.field));
+    record.*slots.raw = raw;
+    const bool daylight = channel.meaning.readsDayNight && getDayNightMode() != 0;
 
     const double value = channelValue(channel, raw, record);
-    record.*channel.value = value;
-    record.*channel.status = channel.classify({raw, value, daylight, state.lastBatteryVoltage});
-    const std::string statusName = (record.*channel.statusName)();
+    record.*slots.value = value;
+    record.*slots.status =
+        channel.meaning.classify({raw, value, daylight, state.lastBatteryVoltage});
+    const std::string statusName = (record.*slots.statusName)();
 
-    state.*channel.rawSlot = raw;
-    resultText += channel.label;
-    resultText += channel.tabs;
+    state.*slots.rawSlot = raw;
+    const ReportLayout& report = channel.report;
+    resultText += report.label;
+    resultText += report.tabs;
     resultText += channelValueText(channel, raw);
     resultText += "\t\t";
     appendHex(resultText, raw, 2);
-    resultText += channel.lineEnd;
+    resultText += report.lineEnd;
 
     if (decoded != nullptr) {
-        decoded->*channel.decoded = ChannelValue{raw, value, record.*channel.status, statusName};
+        decoded->*slots.decoded = ChannelValue{raw, value, record.*slots.status, statusName};
     }
     return value;
 }

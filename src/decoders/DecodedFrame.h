@@ -2,15 +2,19 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace decoders {
 
-// A plain description of what the decoders made of one frame, beside the report text:
-// the values and state names that the report lines leave out. An item stays empty when
-// its field was not decoded.
+// What the decoders made of one frame, typed and self-sufficient: every raw value, every
+// engineering value, every state as its code and its name. An item stays empty when its
+// field was not decoded in this frame. The outputs (CSV, JSON, the panel, charts) read only
+// this, never the program state.
+
+// An analog channel: the 8-bit code, the engineering value and the classification.
 struct ChannelValue {
     std::uint8_t raw = 0;
     double value = 0.0;
@@ -18,21 +22,35 @@ struct ChannelValue {
     std::string statusName;
 };
 
+// One item of the status word: its code in the word, the number it stands for (the code
+// itself, or the mapped value of a mapped item) and its name (empty for a numeric item).
+struct StatusItemValue {
+    std::uint8_t code = 0;
+    std::uint8_t value = 0;
+    std::string name;
+
+    // What the report prints: the name, or the number.
+    std::string printed() const { return name.empty() ? std::to_string(value) : name; }
+};
+
 struct StatusWordValue {
-    std::uint16_t word = 0;
-    // The printed values of the status block's item lines, in report order; shorter than
-    // the full block when a getter failed part-way.
-    std::vector<std::string> items;
+    std::int32_t field = 0;  // B as converted, not masked; the echo and CSV show it whole
+    std::uint16_t word = 0;  // the low 16 bits, which the items are read from
+    // In the report's order; shorter than the full word when a getter failed part-way.
+    std::vector<StatusItemValue> items;
 };
 
 struct SunSensorValue {
     std::uint8_t status = 0;
     std::string statusName;
-    std::int32_t c = 0;
+    std::int32_t c = 0;  // C and D as converted, shown whole and signed
     std::int32_t d = 0;
+    std::uint8_t rawC = 0;  // their low bytes, which the classification reads
+    std::uint8_t rawD = 0;
 };
 
 struct DecodedFrame {
+    std::time_t time = 0;  // the Check's UTC time, as its heading shows it
     std::optional<ChannelValue> sMeter, batteryVoltage, batteryCurrent, bus33Voltage,
         solarCellVoltage;
     std::optional<std::uint16_t> uplinkCommand;
@@ -40,5 +58,8 @@ struct DecodedFrame {
     std::optional<SunSensorValue> sunSensor;
     std::optional<ChannelValue> batteryTemperature, communicationTemperature;
 };
+
+// What an item's state means for the satellite.
+enum class Health { Normal, Limit, Fault, NotCopied };
 
 }  // namespace decoders

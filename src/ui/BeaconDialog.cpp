@@ -44,19 +44,6 @@ int nextControlId(std::size_t field) {
     return field + 1 < check::fieldCount ? entryId(field + 1) : res::idCheck;
 }
 
-// Tells the core's day/night question to the operator.
-class DialogNotifier : public decoders::Notifier {
-  public:
-    DialogNotifier(Services& services, QWidget* parent) : services(services), parent(parent) {}
-    void showMessage(const std::string& cp932Text) override {
-        services.showMessage(parent, fromCp932(cp932Text));
-    }
-
-  private:
-    Services& services;
-    QWidget* parent;
-};
-
 }  // namespace
 
 const std::array<std::string CBeaconDialog::*, check::fieldCount> CBeaconDialog::entryTexts{
@@ -67,9 +54,13 @@ const std::array<std::string CBeaconDialog::*, check::fieldCount> CBeaconDialog:
 
 CBeaconDialog::CBeaconDialog(Services& services, QWidget* parent)
     : TemplateDialog(res::mainDialog, parent),
+      services(services),
+      notifier(services, this),
+      session(notifier, [&services] { return services.now(); }),
       resultEdit(resultBox(res::idResult)),
-      dialogIcon(applicationIcon()),
-      services(services) {
+      resultText(session.resultText()),
+      dialogIcon(applicationIcon()) {
+    session.addListener([this](const check::CheckRecord& record) { emit frameChecked(record); });
     wireControls();
     OnInitDialog();
 }
@@ -121,7 +112,8 @@ void CBeaconDialog::wireControls() {
     for (std::size_t field = 0; field < check::fieldCount; ++field) {
         boxes[field] = lineEdit(entryId(field));
     }
-    panel = new PanelPresenter(infoPanel(res::idInfoPanel), boxes, state, this);
+    panel = new PanelPresenter(infoPanel(res::idInfoPanel), boxes, session, this);
+    connect(this, &CBeaconDialog::frameChecked, panel, &PanelPresenter::showCheck);
     connect(button(res::idCheck), &QPushButton::clicked, this, &CBeaconDialog::OnCheck);
     connect(button(res::idSave), &QPushButton::clicked, this, &CBeaconDialog::OnSave);
     connect(button(res::idClear), &QPushButton::clicked, this, &CBeaconDialog::OnClear);
@@ -168,13 +160,10 @@ void CBeaconDialog::OnCheck() {
     for (std::size_t field = 0; field < check::fieldCount; ++field) {
         texts[field] = this->*entryTexts[field];
     }
-    DialogNotifier notifier(services, this);
-    const check::CheckOutcome outcome = check::runCheck(
-        state, resultText, texts, [this] { return services.now(); }, notifier);
+    const check::CheckRecord& outcome = session.check(check::Frame{texts, {}, {}});
     UpdateData(false);
     resultEdit->scrollToEnd();
     resultEdit->document()->setModified(true);
-    panel->showCheck(outcome);
     if (outcome.decodingError) {
         services.showWarning(this, fromCp932(*outcome.decodingError));
     }
@@ -218,8 +207,7 @@ bool CBeaconDialog::writeSavedFile(const QString& path) {
 }
 
 void CBeaconDialog::OnClear() {
-    resultText.clear();
-    check::clearFieldCopies(state);
+    session.clear();
     UpdateData(false);
 }
 

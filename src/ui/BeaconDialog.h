@@ -7,7 +7,8 @@
 #include <string>
 
 #include "check/FrameFields.h"
-#include "decoders/ProgramState.h"
+#include "check/Session.h"
+#include "ui/DialogNotifier.h"
 #include "ui/TemplateDialog.h"
 
 namespace ui {
@@ -18,8 +19,10 @@ class Services;
 
 // The main dialog: eleven entry boxes for a frame, Check, Clear, Save and Close, and the
 // result box. It wires the controls to the core and holds no decoding of its own. It owns
-// the program's one ProgramState.
+// the program's one Session and tells of every Check by frameChecked.
 class CBeaconDialog : public TemplateDialog {
+    Q_OBJECT
+
   public:
     explicit CBeaconDialog(Services& services, QWidget* parent = nullptr);
 
@@ -40,7 +43,8 @@ class CBeaconDialog : public TemplateDialog {
     void OnChangeE();
     void OnChangeF();
 
-    const decoders::ProgramState& programState() const { return state; }
+    const check::Session& checkSession() const { return session; }
+    const decoders::ProgramState& programState() const { return session.programState(); }
     const std::string& analysisText() const { return resultText; }
     InfoPanel* informationPanel() const;
 
@@ -48,6 +52,10 @@ class CBeaconDialog : public TemplateDialog {
     // end it through OnCancel.
     void accept() override { OnCheck(); }
     void reject() override { OnCancel(); }
+
+  signals:
+    // After every Check, with its record in the Session's history.
+    void frameChecked(const check::CheckRecord& record);
 
   protected:
     void OnSysCommand(int command) override;
@@ -61,15 +69,17 @@ class CBeaconDialog : public TemplateDialog {
     bool writeSavedFile(const QString& path);
     void wireControls();
 
+    Services& services;
+    DialogNotifier notifier;
+    check::Session session;
+
     QString savedPathName;
     ResultBox* resultEdit;
     std::string entryH0, entryH1, entryH2, entryH3, entryH4, entryA, entryB, entryC, entryD, entryE;
-    std::string resultText;
+    std::string& resultText;  // the Session's
     std::string entryF;
     QIcon dialogIcon;
 
-    decoders::ProgramState state;
-    Services& services;
     // How much of resultText the result box shows; between two exchanges the handlers only
     // append to resultText or empty it, so the box needs only the rest.
     std::size_t resultShown = 0;

@@ -11,11 +11,11 @@
 namespace ui {
 
 PanelPresenter::PanelPresenter(InfoPanel* panel, const Boxes& boxes,
-                               const decoders::ProgramState& state, QObject* parent)
+                               const check::Session& session, QObject* parent)
     : QObject(parent),
       panel(panel),
       boxes(boxes),
-      state(state),
+      session(session),
       lastCheck(check::summarizeCheck({})) {
     for (std::size_t field = 0; field < boxes.size(); ++field) {
         connect(boxes[field], &QLineEdit::textChanged, this, [this, field] { boxChanged(field); });
@@ -62,7 +62,7 @@ void PanelPresenter::showLastCheck() {
 void PanelPresenter::showPreview(std::size_t field) {
     const QString name = QString::fromUtf8(check::frameFields[field].name);
     panel->showLines(QStringLiteral("%1 as typed").arg(name),
-                     check::previewField(state, boxTexts(), field));
+                     session.preview(boxTexts(), field));
 }
 
 void PanelPresenter::markBox(std::size_t field) {

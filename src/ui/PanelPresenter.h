@@ -7,7 +7,7 @@
 
 #include "check/CheckOperation.h"
 #include "check/FrameSummary.h"
-#include "decoders/ProgramState.h"
+#include "check/Session.h"
 
 class QLineEdit;
 
@@ -20,10 +20,12 @@ class InfoPanel;
 // whose text is not a clean number of its width and says how it will be read. Previews
 // decode a copy of the program state, never the state itself.
 class PanelPresenter : public QObject {
+    Q_OBJECT
+
   public:
     using Boxes = std::array<QLineEdit*, check::fieldCount>;
 
-    PanelPresenter(InfoPanel* panel, const Boxes& boxes, const decoders::ProgramState& state,
+    PanelPresenter(InfoPanel* panel, const Boxes& boxes, const check::Session& session,
                    QObject* parent);
 
     void showCheck(const check::CheckOutcome& outcome);
@@ -39,7 +41,7 @@ class PanelPresenter : public QObject {
 
     InfoPanel* panel;
     Boxes boxes;
-    const decoders::ProgramState& state;
+    const check::Session& session;
     std::vector<check::SummaryLine> lastCheck;
     std::array<bool, check::fieldCount> isMarked{};
 };

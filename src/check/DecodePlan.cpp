@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "check/DecodePlan.h"
+
+namespace check {
+namespace {
+
+using decoders::Analyzer;
+using K = ItemKind;
+
+constexpr unsigned bit(std::size_t field) {
+    return 1U << field;
+}
+
+constexpr std::size_t batteryVoltageStep = 1;
+constexpr std::size_t statusWordStep = 6;
+
+}  // namespace
+
+// clang-format off
+const std::array<DecodeStep, decodeStepCount> decodePlan{{
+    {K::Channel,       &decoders::sMeterChannel,                   bit(field::H0), {},                 &Analyzer::analyzeSMeter},
+    {K::Channel,       &decoders::batteryVoltageChannel,           bit(field::H1), {},                 &Analyzer::analyzeBatteryVoltage},
+    {K::Channel,       &decoders::batteryCurrentChannel,           bit(field::H2), {},                 &Analyzer::analyzeBatteryCurrent},
+    {K::Channel,       &decoders::bus33VoltageChannel,             bit(field::H3), {},                 &Analyzer::analyzeBus33Voltage},
+    // The solar cell compares with the battery voltage decoded before it.
+    {K::Channel,       &decoders::solarCellVoltageChannel,         bit(field::H4), batteryVoltageStep, &Analyzer::analyzeSolarCellVoltage},
+    {K::UplinkCommand, nullptr,                                    bit(field::A),  {},                 &Analyzer::analyzeUplinkCommand},
+    {K::StatusWord,    nullptr,                                    bit(field::B),  {},                 &Analyzer::analyzeStatusWord},
+    // The sun sensor needs this frame's power flag, from the status word.
+    {K::SunSensor,     nullptr,                                    bit(field::B) | bit(field::C) | bit(field::D), statusWordStep, &Analyzer::analyzeSunSensor},
+    {K::Channel,       &decoders::batteryTemperatureChannel,       bit(field::E),  {},                 &Analyzer::analyzeBatteryTemperature},
+    {K::Channel,       &decoders::communicationTemperatureChannel, bit(field::F),  {},                 &Analyzer::analyzeCommunicationTemperature},
+}};
+// clang-format on
+
+std::size_t stepOf(std::size_t field) {
+    // B is needed by the sun sensor too, but decoded by the status word, which comes first.
+    for (std::size_t step = 0; step < decodePlan.size(); ++step) {
+        if ((decodePlan[step].needs & bit(field)) != 0) {
+            return step;
+        }
+    }
+    return 0;
+}
+
+bool isFilled(const DecodeStep& step, const FrameTexts& texts) {
+    for (std::size_t field = 0; field < fieldCount; ++field) {
+        if ((step.needs & bit(field)) != 0 && texts[field].empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::uint32_t> rawValue(const decoders::DecodedFrame& frame, std::size_t field) {
+    switch (field) {
+        case field::A:
+            return frame.uplinkCommand;
+        case field::B:
+            if (frame.statusWord) {
+                return static_cast<std::uint32_t>(frame.statusWord->field);
+            }
+            return std::nullopt;
+        case field::C:
+        case field::D:
+            if (frame.sunSensor) {
+                return field == field::C ? frame.sunSensor->rawC : frame.sunSensor->rawD;
+            }
+            return std::nullopt;
+        default: {
+            const auto& value = frame.*decodePlan[stepOf(field)].channel->slots.decoded;
+            return value ? std::optional<std::uint32_t>(value->raw) : std::nullopt;
+        }
+    }
+}
+
+}  // namespace check

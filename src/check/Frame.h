@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "check/FrameFields.h"
+
+namespace check {
+
+// Where a frame came from, for messages and for the views that show it.
+struct FrameOrigin {
+    enum class Kind { Boxes, Log, Recording };
+    Kind kind = Kind::Boxes;
+    std::string name;            // the log's or the recording's file name
+    long line = 0;               // the line of a log
+    double offsetSeconds = 0.0;  // where in a recording the frame starts
+};
+
+// A frame as every source gives it: the dialog's boxes, a line of a log, a recording.
+struct Frame {
+    FrameTexts texts;                 // empty where the field was not copied
+    std::optional<std::time_t> time;  // when it was heard, where the source knows
+    FrameOrigin origin;
+};
+
+}  // namespace check

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "check/writers/FrameWriter.h"
+
+namespace check {
+
+// One row a Check (UTF-8, RFC 4180, CR LF): the time, the raw values of the fields decoded
+// in this frame, every engineering value as the shortest text that reads back to the same
+// double, every state name, and the decoding error. Cells of items not decoded stay empty.
+class CsvWriter : public FrameWriter {
+  public:
+    explicit CsvWriter(std::ostream& out) : out(out) {}
+    void begin() override;
+    void frame(const CheckRecord& record, std::string_view block) override;
+
+  private:
+    std::ostream& out;
+};
+
+// The header row and one frame's row, each with its CR LF.
+const std::string& csvHeader();
+std::string csvRow(const CheckRecord& record);
+
+}  // namespace check
