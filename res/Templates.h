@@ -13,6 +13,7 @@ namespace res {
 constexpr int idOk = 1;  // the Enter command: runs Check
 constexpr int idCancel = 2;
 constexpr int idEntryH0 = 1000;  // entry boxes H0 ... F are 1000 ... 1010 in frame order
+constexpr int idEntryF = idEntryH0 + 10;
 constexpr int idResult = 1011;
 constexpr int idSave = 1012;
 constexpr int idCheck = 1014;
@@ -57,6 +58,22 @@ inline constexpr std::array<ControlTemplate, 32> mainDialogControls{{
     {noId,         ControlKind::Label,             "CW Analysis Result", 7,   68,  59,  8},
 }};
 // clang-format on
+
+// Only the eleven entry boxes may use the ids from idEntryH0 to idEntryF, since the dialog
+// finds a box's field from its id; a new control takes an id outside that range.
+constexpr bool entryIdsAreOnlyTheBoxes() {
+    int boxes = 0;
+    for (const ControlTemplate& control : mainDialogControls) {
+        if (control.id >= idEntryH0 && control.id <= idEntryF) {
+            if (control.kind != ControlKind::Edit) {
+                return false;
+            }
+            ++boxes;
+        }
+    }
+    return boxes == idEntryF - idEntryH0 + 1;
+}
+static_assert(entryIdsAreOnlyTheBoxes(), "a control other than an entry box has an entry id");
 
 inline constexpr DialogTemplate mainDialog{"Veskar", 375, 373, dialogFont, 9, mainDialogControls};
 

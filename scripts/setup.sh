@@ -6,7 +6,7 @@
 build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-ipafont-gothic)
 # Building and running the tests and benchmarks, and checking the package.
 # clang and its runtimes build the sanitized tests and the fuzz targets.
-test_packages=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file clang
+test_packages=(libgtest-dev libbenchmark-dev nlohmann-json3-dev desktop-file-utils appstream dpkg-dev file clang
                libclang-rt-14-dev)
 
 ensure_packages() {

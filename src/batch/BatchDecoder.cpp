@@ -42,7 +42,7 @@ void BatchDecoder::decodeLine(const std::string& line, const std::string& name, 
     frame->origin = {check::FrameOrigin::Kind::Log, name, number, 0.0};
     notifier.name = &name;
     notifier.line = number;
-    const check::CheckRecord& record = session.check(*frame);
+    const check::CheckRecord& record = session.check(std::move(*frame));
     if (record.decodingError) {
         errors << name << ':' << number << ": " << *record.decodingError << '\n';
     }

@@ -22,10 +22,11 @@ constexpr const char* separatorLine =
 // are skipped (the sun sensor cannot be read without this frame's power flag).
 void runDecoders(decoders::Analyzer& analyzer, const FrameTexts& texts, std::string& resultText,
                  CheckOutcome& outcome) {
+    const unsigned filled = filledFields(texts);
     std::array<bool, decodeStepCount> failed{};
     for (std::size_t i = 0; i < decodePlan.size(); ++i) {
         const DecodeStep& step = decodePlan[i];
-        if (!isFilled(step, texts) || (step.reads && failed[*step.reads])) {
+        if (!isFilled(step, filled) || (step.reads && failed[*step.reads])) {
             continue;
         }
         try {
@@ -62,23 +63,28 @@ std::string frameEcho(const decoders::ProgramState& s) {
     return echo;
 }
 
-CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
-                      const FrameTexts& texts, const Clock& clock, decoders::Notifier& notifier) {
+void appendCheck(decoders::ProgramState& state, std::string& resultText, CheckRecord& record,
+                 std::time_t time, decoders::Notifier& notifier) {
     for (std::size_t i = 0; i < fieldCount; ++i) {
-        state.*frameFields[i].copy = texts[i];
+        state.*frameFields[i].copy = record.texts[i];
     }
-    CheckOutcome outcome;
-    outcome.texts = texts;
-    outcome.decoded.time = clock();
-    appendInputHeading(resultText, outcome.decoded.time);
+    record.decoded.time = time;
+    appendInputHeading(resultText, time);
 
-    decoders::Analyzer analyzer(state, resultText, notifier, &outcome.decoded);
-    runDecoders(analyzer, texts, resultText, outcome);
+    decoders::Analyzer analyzer(state, resultText, notifier, &record.decoded);
+    runDecoders(analyzer, record.texts, resultText, record);
 
     resultText += "CW Code = \t\t";
     resultText += frameEcho(state);
     resultText += "\r\n";
     resultText += separatorLine;
+}
+
+CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
+                      const FrameTexts& texts, const Clock& clock, decoders::Notifier& notifier) {
+    CheckOutcome outcome;
+    outcome.texts = texts;
+    appendCheck(state, resultText, outcome, clock(), notifier);
     return outcome;
 }
 

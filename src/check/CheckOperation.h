@@ -38,6 +38,10 @@ using CheckOutcome = CheckRecord;
 CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
                       const FrameTexts& texts, const Clock& clock, decoders::Notifier& notifier);
 
+// The same Check for a record that already holds its texts and origin, at a given time.
+void appendCheck(decoders::ProgramState& state, std::string& resultText, CheckRecord& record,
+                 std::time_t time, decoders::Notifier& notifier);
+
 // Clear empties the field copies; raw values and carried values stay.
 void clearFieldCopies(decoders::ProgramState& state);
 

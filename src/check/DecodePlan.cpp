@@ -43,13 +43,12 @@ std::size_t stepOf(std::size_t field) {
     return 0;
 }
 
-bool isFilled(const DecodeStep& step, const FrameTexts& texts) {
+unsigned filledFields(const FrameTexts& texts) {
+    unsigned filled = 0;
     for (std::size_t field = 0; field < fieldCount; ++field) {
-        if ((step.needs & bit(field)) != 0 && texts[field].empty()) {
-            return false;
-        }
+        filled |= texts[field].empty() ? 0U : bit(field);
     }
-    return true;
+    return filled;
 }
 
 std::optional<std::uint32_t> rawValue(const decoders::DecodedFrame& frame, std::size_t field) {

@@ -34,8 +34,13 @@ extern const std::array<DecodeStep, decodeStepCount> decodePlan;
 // The index in decodePlan of the step that decodes a field (C and D share one).
 std::size_t stepOf(std::size_t field);
 
+// The fields filled in, as bits 1 << field.
+unsigned filledFields(const FrameTexts& texts);
+
 // Whether every field the step needs is filled in.
-bool isFilled(const DecodeStep& step, const FrameTexts& texts);
+inline bool isFilled(const DecodeStep& step, unsigned filled) {
+    return (step.needs & ~filled) == 0;
+}
 
 // A field's raw value as the frame echo shows it, when the field was decoded in the frame
 // (B whole, not masked; C and D their low bytes).

@@ -92,7 +92,8 @@ struct Quiet : decoders::Notifier {
 CheckOutcome decodeAlone(decoders::ProgramState scratch, const FrameTexts& boxes,
                          const DecodeStep& step) {
     CheckOutcome preview;
-    if (!isFilled(step, boxes)) {
+    const unsigned filled = filledFields(boxes);
+    if (!isFilled(step, filled)) {
         return preview;
     }
     for (std::size_t i = 0; i < fieldCount; ++i) {
@@ -102,7 +103,7 @@ CheckOutcome decodeAlone(decoders::ProgramState scratch, const FrameTexts& boxes
     Quiet quiet;
     decoders::Analyzer analyzer(scratch, ignored, quiet, &preview.decoded);
     try {
-        if (step.reads && isFilled(decodePlan[*step.reads], boxes)) {
+        if (step.reads && isFilled(decodePlan[*step.reads], filled)) {
             (analyzer.*decodePlan[*step.reads].decode)();
         }
         (analyzer.*step.decode)();

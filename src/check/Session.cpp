@@ -6,22 +6,17 @@ namespace check {
 Session::Session(Notifier& notifier, Clock clock, History history)
     : notifier(notifier), clock(std::move(clock)), keeping(history) {}
 
-const CheckRecord& Session::check(const Frame& frame) {
+const CheckRecord& Session::check(Frame frame) {
     lastBlockStart = result.size();
     const std::time_t time = frame.time ? *frame.time : clock();
-    CheckRecord record = runCheck(
-        state, result, frame.texts, [time] { return time; }, notifier);
-    record.origin = frame.origin;
-    if (keeping == History::Kept) {
-        checks.push_back(std::move(record));
-    } else {
-        latest = std::move(record);
-    }
-    const CheckRecord& checked = keeping == History::Kept ? checks.back() : latest;
+    CheckRecord& record = keeping == History::Kept ? checks.emplace_back() : (latest = {});
+    record.texts = std::move(frame.texts);
+    record.origin = std::move(frame.origin);
+    appendCheck(state, result, record, time, notifier);
     for (const Listener& listener : listeners) {
-        listener(checked);
+        listener(record);
     }
-    return checked;
+    return record;
 }
 
 void Session::clear() {

@@ -80,6 +80,7 @@ void Analyzer::analyzeStatusWord() {
     StatusWordValue typed{value, word, {}};
     if (decoded != nullptr) {
         decoded->statusWord = typed;
+        decoded->statusWord->items.reserve(statusItems.size());
     }
     resultText += "<VOKA-I Status>\t\t\t\t";
     appendHex(resultText, word, 4);

@@ -27,8 +27,7 @@ class PassAsChecks : public CheckFixture {
         return block;
     }
     std::string wholePass() {
-        std::string pass = checksAt(
-            1262401445, {"86", "A6", "00", "7F", "C0", "1234", "2B75", "90", "8F", "80", "80"});
+        std::string pass = checksAt(fixedTime, exampleFrame);
         pass +=
             checksAt(1262401505, {"FF", "", "78", "", "80", "", "0000", "5A", "3C", "35", "38"});
         pass += checksAt(1262401625, {"", "", "", "", "", "", "FFFF", "5A", "3C", "00", "FF"});

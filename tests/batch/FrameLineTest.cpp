@@ -2,13 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "batch/FrameLine.h"
+#include "common/ExampleFrame.h"
 
 namespace {
 
 using batch::readFrameLine;
-
-const check::FrameTexts exampleFrame{"86",   "A6", "00", "7F", "C0", "1234",
-                                     "2B75", "90", "8F", "80", "80"};
 
 TEST(FrameLine, ReadsTheFieldsWithOrWithoutTimeAndVoka) {
     const struct {

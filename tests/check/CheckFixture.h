@@ -6,9 +6,6 @@
 #include "check/CheckOperation.h"
 #include "decoders/DecoderFixture.h"
 
-// 2010-01-02 03:04:05 UTC.
-constexpr std::time_t fixedTime = 1262401445;
-
 // A fresh program state and an empty result, with a clock fixed at fixedTime.
 class CheckFixture : public testing::Test {
   protected:

@@ -149,7 +149,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "batteryTemperatureStatus error @ getBatteryTemperatureStatus"},
         GetterCase{&S::communicationTemperatureStatus, &S::getCommunicationTemperatureStatus,
                    limits,
-                   "communicationTemperatureStatus error @ getCommunicationTemperatureStatus"}));
+                   "communicationTemperatureStatus error @ getCommunicationTemperatureStatus"}),
+    [](const testing::TestParamInfo<GetterCase>& info) {
+        return info.param.message.substr(0, info.param.message.find(' '));  // "sMeterStatus"
+    });
 
 TEST(Exception, CopiesKeepTheMessage) {
     const space::Exception original("sMeterStatus error @ getSMeterStatus");

@@ -11,6 +11,7 @@
 #include "DialogTest.h"
 #include "Templates.h"
 #include "check/CheckOperation.h"
+#include "common/ExampleFrame.h"
 #include "ui/BeaconDialog.h"
 #include "ui/CodePage.h"
 #include "ui/ResultBox.h"
@@ -28,9 +29,7 @@ std::string coreBlock(const QStringList& texts) {
         frame[static_cast<std::size_t>(i)] = texts[i].toStdString();
     }
     RecordingServices clock;
-    struct : decoders::Notifier {
-        void showMessage(const std::string&) override {}
-    } quiet;
+    SilentNotifier quiet;
     check::runCheck(
         state, result, frame, [&] { return clock.now(); }, quiet);
     return result;
