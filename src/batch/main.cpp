@@ -40,7 +40,7 @@ constexpr const char* usage =
     "error or a file that could not be read or written.\n";
 
 struct Options {
-    const check::OutputFormat* format = &check::outputFormats[0];
+    const check::OutputFormat* format = check::outputFormats.data();  // the report
     std::optional<std::string> output;
     std::vector<std::string> logs;
 };

@@ -117,6 +117,7 @@ CheckOutcome decodeAlone(decoders::ProgramState scratch, const FrameTexts& boxes
 
 std::vector<SummaryLine> summarizeCheck(const CheckOutcome& outcome) {
     std::vector<SummaryLine> lines;
+    lines.reserve(decoders::analogChannelCount + 2);
     for (const AnalogChannel& channel : decoders::analogChannels) {
         lines.push_back(channelLine(channel, outcome.decoded));
     }

@@ -136,7 +136,8 @@ const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t r
             const AnalogChannel& each = analogChannels[c];
             for (std::size_t code = 0; code < 256; ++code) {
                 const double value = channelValue(each, static_cast<std::uint8_t>(code), record);
-                all[c][code] = formatFixed(value, each.report.decimals) + std::string(each.report.unit);
+                all[c][code] =
+                    formatFixed(value, each.report.decimals) + std::string(each.report.unit);
             }
         }
         return all;

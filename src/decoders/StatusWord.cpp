@@ -39,7 +39,6 @@ const std::array<StatusItem, statusItemCount> statusItems{{
 
 namespace {
 
-
 // The code of each item in the word; bit 15 is not decoded.
 std::uint8_t codeOf(const StatusItem& item, std::uint16_t word) {
     return static_cast<std::uint8_t>((word >> item.firstBit) & item.mask);

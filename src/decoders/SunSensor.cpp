@@ -62,8 +62,8 @@ void Analyzer::analyzeSunSensor() {
     resultText += "Sun Sensor Status =\t\t" + name + "\t\t" + std::to_string(c) + ", " +
                   std::to_string(d) + "\r\n\r\n";
     if (decoded != nullptr) {
-        decoded->sunSensor = SunSensorValue{record.sunSensorStatus, name, c, d, record.sunSensorCRaw,
-                                            record.sunSensorDRaw};
+        decoded->sunSensor = SunSensorValue{
+            record.sunSensorStatus, name, c, d, record.sunSensorCRaw, record.sunSensorDRaw};
     }
 }
 

@@ -10,8 +10,8 @@
 
 namespace ui {
 
-PanelPresenter::PanelPresenter(InfoPanel* panel, const Boxes& boxes,
-                               const check::Session& session, QObject* parent)
+PanelPresenter::PanelPresenter(InfoPanel* panel, const Boxes& boxes, const check::Session& session,
+                               QObject* parent)
     : QObject(parent),
       panel(panel),
       boxes(boxes),
@@ -61,8 +61,7 @@ void PanelPresenter::showLastCheck() {
 
 void PanelPresenter::showPreview(std::size_t field) {
     const QString name = QString::fromUtf8(check::frameFields[field].name);
-    panel->showLines(QStringLiteral("%1 as typed").arg(name),
-                     session.preview(boxTexts(), field));
+    panel->showLines(QStringLiteral("%1 as typed").arg(name), session.preview(boxTexts(), field));
 }
 
 void PanelPresenter::markBox(std::size_t field) {

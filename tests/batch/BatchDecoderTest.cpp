@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "batch/BatchDecoder.h"
-#include "check/writers/CsvWriter.h"
 #include "check/CheckFixture.h"
+#include "check/writers/CsvWriter.h"
 
 namespace {
 
@@ -70,8 +70,7 @@ TEST_F(PassAsChecks, StateCarriesFromOneLogToTheNext) {
 }
 
 TEST_F(PassAsChecks, LineWithoutATimeTakesTheClockAndLfOrCrLfBothWork) {
-    const Decoded run =
-        decode("report", {"86 - - - - - - - - - -\r\n86 - - - - - - - - - -"});
+    const Decoded run = decode("report", {"86 - - - - - - - - - -\r\n86 - - - - - - - - - -"});
     const std::string block = checksAt(now, {"86"});
     EXPECT_EQ(run.out, block + block);
 }

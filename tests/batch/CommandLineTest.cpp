@@ -159,7 +159,8 @@ TEST_F(CommandLine, FullDiskLeavesTheEarlierFileWhole) {
 
 TEST_F(CommandLine, HelpAndVersion) {
     EXPECT_EQ(run("--help"), 0);
-    EXPECT_NE(out.find("usage: veskar-decode [--csv | --json] [-o FILE] [FILE ...]"), std::string::npos);
+    EXPECT_NE(out.find("usage: veskar-decode [--csv | --json] [-o FILE] [FILE ...]"),
+              std::string::npos);
     EXPECT_NE(out.find("2010-01-02 03:04:05 VOKA 86 A6"), std::string::npos);
     EXPECT_EQ(run("--version"), 0);
     EXPECT_EQ(out, "veskar-decode 1.0.0.1\n");

@@ -80,7 +80,8 @@ std::vector<std::string> csvCellsOf(const nlohmann::json& frame) {
                             "packet_interval", "sensor_flag", "antenna_flag", "paddle_flag",
                             "sun_sensor_power_flag", "sun_sensor_mode", "sun_sensor_threshold"}) {
         const auto item = word.is_null() ? nlohmann::json() : word[key];
-        cells.push_back(item.is_null() ? "" : asCell(item.contains("name") ? item["name"] : item["value"]));
+        cells.push_back(
+            item.is_null() ? "" : asCell(item.contains("name") ? item["name"] : item["value"]));
     }
     const auto& sun = frame["sun_sensor"];
     cells.push_back(sun.is_null() ? "" : asCell(sun["state"]["name"]));

@@ -90,10 +90,9 @@ TEST_P(PreviewMatchesCheck, ForEveryItemOfThePanel) {
     const auto lines = check::summarizeCheck(checked.check(Frame{boxes, {}, {}}));
 
     // The panel's lines: the seven channels, the memory status, the sun sensor.
-    const std::array<std::size_t, 7> channelFields{check::field::H0, check::field::H1,
-                                                   check::field::H2, check::field::H3,
-                                                   check::field::H4, check::field::E,
-                                                   check::field::F};
+    const std::array<std::size_t, 7> channelFields{
+        check::field::H0, check::field::H1, check::field::H2, check::field::H3,
+        check::field::H4, check::field::E,  check::field::F};
     for (std::size_t i = 0; i < channelFields.size(); ++i) {
         const auto preview = previewed.preview(boxes, channelFields[i]);
         ASSERT_EQ(preview.size(), 1U);

@@ -9,7 +9,7 @@
 #include "decoders/Notifier.h"
 
 // The full frame of the worked example, as typed.
-inline const check::FrameTexts exampleFrame{"86", "A6", "00", "7F", "C0", "1234",
+inline const check::FrameTexts exampleFrame{"86",   "A6", "00", "7F", "C0", "1234",
                                             "2B75", "90", "8F", "80", "80"};
 
 // 2010-01-02 03:04:05 UTC: the time the tests' clocks are fixed at.

@@ -22,8 +22,8 @@ class FieldConversion : public testing::TestWithParam<Case> {};
 std::string caseName(const testing::TestParamInfo<Case>& info) {
     std::string name = std::to_string(info.index) + "_";
     for (const char* c = info.param.text; *c != '\0'; ++c) {
-        const bool plain = (*c >= '0' && *c <= '9') || (*c >= 'a' && *c <= 'z') ||
-                           (*c >= 'A' && *c <= 'Z');
+        const bool plain =
+            (*c >= '0' && *c <= '9') || (*c >= 'a' && *c <= 'z') || (*c >= 'A' && *c <= 'Z');
         name += plain ? *c : '_';
     }
     return name;

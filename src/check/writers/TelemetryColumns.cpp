@@ -50,9 +50,9 @@ void addStatusWordColumns(Columns& columns) {
 
 void addSunSensorColumns(Columns& columns) {
     columns.push_back({"sun_sensor_status", [](const DecodedFrame& f) {
-                           return f.sunSensor ? TelemetryCell{f.sunSensor->statusName,
-                                                              f.sunSensor->status}
-                                              : TelemetryCell{};
+                           return f.sunSensor
+                                      ? TelemetryCell{f.sunSensor->statusName, f.sunSensor->status}
+                                      : TelemetryCell{};
                        }});
     columns.push_back({"sun_sensor_c", [](const DecodedFrame& f) {
                            return f.sunSensor ? TelemetryCell{std::to_string(f.sunSensor->c),
