@@ -92,24 +92,30 @@ TEST(Csv, RowsCarryValuesNamesAndEmptyCellsForFieldsNotDecoded) {
     std::getline(rows, third);
     EXPECT_FALSE(std::getline(rows, rest));
     EXPECT_EQ(first,
-              "2010-01-02T03:04:05Z,86,A6,00,7F,C0,1234,2B75,90,8F,80,80,"
-              "1.7025882352941177,Low,4.218352941176471,UpperLimit,0.3451,DischargeFault,"
-              "3.227294117647059,Normal,4.879058823529412,EclipseFault,"
+              "2010-01-02T03:04:05,0x86,0xA6,0x00,0x7F,0xC0,0x1234,0x2B75,0x90,0x8F,0x80,0x80,"
+              "1.70259,Low,4.21835,UpperLimit,0.3451,DischargeFault,"
+              "3.22729,Normal,4.87906,EclipseFault,"
               "ON,Ax.25,NotMonitor,Read,10,Complete,Complete,Not yet,ON,Manual,175,"
-              "ImageBrank,144,143,25.7768,Normal,25.807000000000002,Normal,\r");
-    EXPECT_EQ(second.substr(0, 50), "2010-01-02T03:05:05Z,FF,,78,,80,,0000,5A,3C,35,38,");
+              "ImageBrank,144,143,25.7768,Normal,25.807,Normal,\r");
+    EXPECT_EQ(second.substr(0, 65),
+              "2010-01-02T03:05:05,0xFF,,0x78,,0x80,,0x0000,0x5A,0x3C,0x35,0x38,");
     EXPECT_NE(second.find(",Off,90,60,"), std::string::npos);
-    EXPECT_EQ(third.substr(0, 50), "2010-01-02T03:07:05Z,,,,,,,FFFF,,,00,FF,,,,,,,,,,,");
+    EXPECT_EQ(third.substr(0, 50), "2010-01-02T03:07:05,,,,,,,0xFFFF,,,0x00,0xFF,,,,,,");
     EXPECT_NE(third.find(",ON,SRLL,NotMonitor,,,,,,,,,,,,84.132,"), std::string::npos);
     EXPECT_EQ(third.substr(third.size() - 38), ",memoryStatus error @ getMemoryStatus\r");
 }
 
-TEST(Csv, ReadsBackEveryValueExactly) {
-    const Decoded run = decode("csv", {"00 FF 79 7F C0 - - - - 35 38"});
-    const std::string row = run.out.substr(run.out.find("\r\n") + 2);
-    EXPECT_NE(row.find(",0,Low,6.48,UpperLimit,"), std::string::npos);
-    const std::size_t at = row.find("UpperLimit,") + 11;
-    EXPECT_EQ(std::stod(row.substr(at)), 0.3451 - 121 / 255.0 * 3.24 * 0.2251);
+// Spreadsheets show what they read: six significant digits, without the noise of binary
+// fractions, and no cell that a spreadsheet would turn into a number by mistake.
+TEST(Csv, OpensCleanlyInASpreadsheet) {
+    const Decoded run = decode("csv", {"00 FF 79 7F C0 - 0086 - - 35 38\n"
+                                       "2010-01-02 03:04:05 43 E4 00 7F C0 43E4 0000 - - 35 38"});
+    const auto rows = run.out.substr(run.out.find("\r\n") + 2);
+    EXPECT_NE(rows.find(",0x00,0xFF,0x79,0x7F,0xC0,,0x0086,"), std::string::npos);
+    EXPECT_NE(rows.find(",6.48,UpperLimit,-0.000971388,"), std::string::npos)
+        << "0.3451 - 121 / 255 * 3.24 * 0.2251 to six digits";
+    EXPECT_NE(rows.find("2010-01-02T03:04:05,0x43,0xE4,"), std::string::npos);
+    EXPECT_NE(rows.find(",0x43E4,0x0000,"), std::string::npos);
 }
 
 }  // namespace

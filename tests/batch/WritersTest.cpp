@@ -46,7 +46,7 @@ TEST(Writers, ReportAndCsvOfThePassAreTheCommittedBytes) {
     EXPECT_EQ(decodePass("csv"), slurp("pass.csv"));
 }
 
-// A JSON scalar as the CSV shows it: numbers in their shortest form, null as an empty cell.
+// A JSON scalar as the CSV shows it: values to six digits, null as an empty cell.
 std::string asCell(const nlohmann::json& value) {
     if (value.is_null()) {
         return "";
@@ -55,16 +55,19 @@ std::string asCell(const nlohmann::json& value) {
         return value.get<std::string>();
     }
     if (value.is_number_float()) {
-        return check::shortestText(value.get<double>());
+        return check::sixDigitText(value.get<double>());
     }
     return value.dump();
 }
 
 // The CSV columns of a JSON object, in the header's order.
 std::vector<std::string> csvCellsOf(const nlohmann::json& frame) {
-    std::vector<std::string> cells{frame["time"].get<std::string>()};
+    std::string time = frame["time"].get<std::string>();  // "2010-01-02T03:04:05Z"
+    time.pop_back();
+    std::vector<std::string> cells{time};
     for (const auto& field : {"H0", "H1", "H2", "H3", "H4", "A", "B", "C", "D", "E", "F"}) {
-        cells.push_back(asCell(frame["raw"][field]));
+        const std::string raw = asCell(frame["raw"][field]);
+        cells.push_back(raw.empty() ? raw : "0x" + raw);
     }
     auto channel = [&](const char* key) {
         const auto& item = frame[key];

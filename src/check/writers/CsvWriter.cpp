@@ -53,9 +53,16 @@ const std::string& csvHeader() {
 
 std::string csvRow(const CheckRecord& record) {
     const decoders::DecodedFrame& frame = record.decoded;
-    Cells cells{isoTime(frame.time)};
+    // "2010-01-02T03:04:05": ISO 8601 without the zone, which spreadsheets read as a date and
+    // time (the column's name says UTC); with a blank or a "Z" LibreOffice keeps it as text.
+    std::string time = isoTime(frame.time);
+    time.pop_back();
+    Cells cells{time};
     for (std::size_t field = 0; field < fieldCount; ++field) {
-        cells.push_back(rawText(frame, field));
+        // "0x" keeps "43E4" from turning into a number in scientific notation and "0086" from
+        // losing its zeros.
+        const std::string raw = rawText(frame, field);
+        cells.push_back(raw.empty() ? raw : "0x" + raw);
     }
     for (const TelemetryColumn& column : telemetryColumns()) {
         cells.push_back(column.cell(frame).text);

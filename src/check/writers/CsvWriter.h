@@ -7,9 +7,10 @@
 
 namespace check {
 
-// One row a Check (UTF-8, RFC 4180, CR LF): the time, the raw values of the fields decoded
-// in this frame, every engineering value as the shortest text that reads back to the same
-// double, every state name, and the decoding error. Cells of items not decoded stay empty.
+// One row a Check (UTF-8, RFC 4180, CR LF), made to open cleanly in a spreadsheet: the UTC
+// time as "YYYY-MM-DDTHH:MM:SS", the raw values of the fields decoded in this frame as "0x86",
+// every engineering value to 6 significant digits, every state name, and the decoding
+// error. Cells of items not decoded stay empty. JSON keeps the values' full precision.
 class CsvWriter : public FrameWriter {
   public:
     explicit CsvWriter(std::ostream& out) : out(out) {}

@@ -16,7 +16,7 @@ using decoders::DecodedFrame;
 using Columns = std::vector<TelemetryColumn>;
 
 TelemetryCell numberCell(double value) {
-    return {shortestText(value), value};
+    return {sixDigitText(value), value};
 }
 
 void addChannelColumns(Columns& columns, const decoders::AnalogChannel& channel) {
@@ -108,6 +108,17 @@ std::string rawText(const DecodedFrame& frame, std::size_t field) {
 std::string shortestText(double value) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
+}
+
+}  // namespace check
+
+namespace check {
+
+std::string sixDigitText(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 6);
     return {buffer.data(), result.ptr};
 }
 

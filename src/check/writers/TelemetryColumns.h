@@ -10,8 +10,9 @@
 
 namespace check {
 
-// A cell of a table of frames: its text, and its number where it has one (for sorting and
-// charts). Both stay empty when the item was not decoded.
+// A cell of a table of frames: its text (values to 6 significant digits), and its number in
+// full precision where it has one (for sorting and charts). Both stay empty when the item was
+// not decoded.
 struct TelemetryCell {
     std::string text;
     std::optional<double> number;
@@ -36,5 +37,9 @@ std::string rawText(const decoders::DecodedFrame& frame, std::size_t field);
 
 // The shortest text that reads back to the same double.
 std::string shortestText(double value);
+
+// The value rounded to 6 significant digits, as printf's "%.6g" gives it: what a table shows,
+// free of the binary fractions' noise ("8.4526", not "8.452600000000004").
+std::string sixDigitText(double value);
 
 }  // namespace check
