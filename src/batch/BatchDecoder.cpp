@@ -14,11 +14,35 @@ void StreamNotifier::showMessage(const std::string& cp932Text) {
 
 BatchDecoder::BatchDecoder(const check::OutputFormat& format, std::ostream& out,
                            std::ostream& errors, check::Clock clock)
-    : writer(format.makeWriter(out)),
+    : writer(format.makeWriter != nullptr ? format.makeWriter() : nullptr),
+      out(out),
       errors(errors),
       notifier(errors),
-      session(notifier, std::move(clock), check::Session::History::NotKept) {
-    writer->begin();
+      session(notifier, std::move(clock), check::Session::History::NotKept,
+              writer ? check::Session::Report::NotWritten : check::Session::Report::Written) {
+    if (writer) {
+        writer->begin(rows);
+    }
+}
+
+// A buffer of this size stays in the processor's cache between two writes.
+constexpr std::size_t outputBufferSize = 64 * 1024;
+
+void BatchDecoder::writeOutIfFull() {
+    std::string& text = output();
+    if (text.size() >= outputBufferSize) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
+    }
+}
+
+void BatchDecoder::finish() {
+    if (writer) {
+        writer->end(rows);
+    }
+    std::string& text = output();
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    text.clear();
 }
 
 void BatchDecoder::decodeLog(std::istream& log, const std::string& name) {
@@ -46,8 +70,10 @@ void BatchDecoder::decodeLine(const std::string& line, const std::string& name, 
     if (record.decodingError) {
         errors << name << ':' << number << ": " << *record.decodingError << '\n';
     }
-    writer->frame(record, session.lastBlock());
-    session.resultText().clear();  // each block is written at once; keep memory flat
+    if (writer) {
+        writer->frame(record, rows);
+    }
+    writeOutIfFull();
 }
 
 }  // namespace batch

@@ -20,7 +20,7 @@ constexpr const char* separatorLine =
 // Every step whose fields are filled in, in frame order. A decoding error does not stop
 // the Check: its message becomes a line of the block and the steps that read the failed one
 // are skipped (the sun sensor cannot be read without this frame's power flag).
-void runDecoders(decoders::Analyzer& analyzer, const FrameTexts& texts, std::string& resultText,
+void runDecoders(decoders::Analyzer& analyzer, const FrameTexts& texts, std::string* resultText,
                  CheckOutcome& outcome) {
     const unsigned filled = filledFields(texts);
     std::array<bool, decodeStepCount> failed{};
@@ -32,7 +32,9 @@ void runDecoders(decoders::Analyzer& analyzer, const FrameTexts& texts, std::str
         try {
             (analyzer.*step.decode)();
         } catch (const space::Exception& error) {
-            resultText += error.message + "\r\n\r\n";
+            if (resultText != nullptr) {
+                resultText->append(error.message).append("\r\n\r\n");
+            }
             outcome.decodingError = error.message;
             failed[i] = true;
         }
@@ -51,8 +53,8 @@ void appendInputHeading(std::string& resultText, std::time_t now) {
     resultText += "UTC\r\n\r\n";
 }
 
-std::string frameEcho(const decoders::ProgramState& s) {
-    std::string echo = "VOKA";
+void appendFrameEcho(std::string& echo, const decoders::ProgramState& s) {
+    echo += "VOKA";
     auto add = [&echo](auto raw, int digits) {
         echo += ' ';
         appendHex(echo, static_cast<std::uint32_t>(raw), digits);
@@ -60,31 +62,31 @@ std::string frameEcho(const decoders::ProgramState& s) {
     add(s.rawH0, 2), add(s.rawH1, 2), add(s.rawH2, 2), add(s.rawH3, 2), add(s.rawH4, 2);
     add(s.rawA, 4), add(s.rawB, 4);
     add(s.rawC, 2), add(s.rawD, 2), add(s.rawE, 2), add(s.rawF, 2);
-    return echo;
 }
 
-void appendCheck(decoders::ProgramState& state, std::string& resultText, CheckRecord& record,
+void appendCheck(decoders::ProgramState& state, std::string* resultText, CheckRecord& record,
                  std::time_t time, decoders::Notifier& notifier) {
     for (std::size_t i = 0; i < fieldCount; ++i) {
         state.*frameFields[i].copy = record.texts[i];
     }
     record.decoded.time = time;
-    appendInputHeading(resultText, time);
-
+    if (resultText != nullptr) {
+        appendInputHeading(*resultText, time);
+    }
     decoders::Analyzer analyzer(state, resultText, notifier, &record.decoded);
     runDecoders(analyzer, record.texts, resultText, record);
-
-    resultText += "CW Code = \t\t";
-    resultText += frameEcho(state);
-    resultText += "\r\n";
-    resultText += separatorLine;
+    if (resultText != nullptr) {
+        resultText->append("CW Code = \t\t");
+        appendFrameEcho(*resultText, state);
+        resultText->append("\r\n").append(separatorLine);
+    }
 }
 
 CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
                       const FrameTexts& texts, const Clock& clock, decoders::Notifier& notifier) {
     CheckOutcome outcome;
     outcome.texts = texts;
-    appendCheck(state, resultText, outcome, clock(), notifier);
+    appendCheck(state, &resultText, outcome, clock(), notifier);
     return outcome;
 }
 

@@ -39,13 +39,14 @@ CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
                       const FrameTexts& texts, const Clock& clock, decoders::Notifier& notifier);
 
 // The same Check for a record that already holds its texts and origin, at a given time.
-void appendCheck(decoders::ProgramState& state, std::string& resultText, CheckRecord& record,
+// Without a result text (nullptr) it only decodes, for outputs that do not show the report.
+void appendCheck(decoders::ProgramState& state, std::string* resultText, CheckRecord& record,
                  std::time_t time, decoders::Notifier& notifier);
 
 // Clear empties the field copies; raw values and carried values stay.
 void clearFieldCopies(decoders::ProgramState& state);
 
-// "VOKA 86 A6 ..." from the raw values, as the echo line prints them.
-std::string frameEcho(const decoders::ProgramState& state);
+// Appends "VOKA 86 A6 ..." from the raw values, as the echo line prints them.
+void appendFrameEcho(std::string& text, const decoders::ProgramState& state);
 
 }  // namespace check

@@ -2,17 +2,27 @@
 #include "check/Session.h"
 
 namespace check {
+namespace {
 
-Session::Session(Notifier& notifier, Clock clock, History history)
-    : notifier(notifier), clock(std::move(clock)), keeping(history) {}
+// The record emptied for the next Check, keeping what it allocated.
+CheckRecord& reused(CheckRecord& record) {
+    record.decoded = {};
+    record.decodingError.reset();
+    return record;
+}
+
+}  // namespace
+
+Session::Session(Notifier& notifier, Clock clock, History history, Report report)
+    : notifier(notifier), clock(std::move(clock)), keeping(history), report(report) {}
 
 const CheckRecord& Session::check(Frame frame) {
     lastBlockStart = result.size();
     const std::time_t time = frame.time ? *frame.time : clock();
-    CheckRecord& record = keeping == History::Kept ? checks.emplace_back() : (latest = {});
+    CheckRecord& record = keeping == History::Kept ? checks.emplace_back() : reused(latest);
     record.texts = std::move(frame.texts);
     record.origin = std::move(frame.origin);
-    appendCheck(state, result, record, time, notifier);
+    appendCheck(state, report == Report::Written ? &result : nullptr, record, time, notifier);
     for (const Listener& listener : listeners) {
         listener(record);
     }

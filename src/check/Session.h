@@ -25,9 +25,11 @@ class Session {
     using Listener = std::function<void(const CheckRecord&)>;
     // A batch run over a long log keeps no history, so its memory stays flat.
     enum class History { Kept, NotKept };
+    // An output other than the report (CSV, JSON) needs no report text.
+    enum class Report { Written, NotWritten };
 
     explicit Session(Notifier& notifier, Clock clock = systemClock,
-                     History history = History::Kept);
+                     History history = History::Kept, Report report = Report::Written);
 
     // Appends one analysis block for the frame, timed by the frame's own time when it has
     // one and by the clock otherwise, and tells every listener.
@@ -60,6 +62,7 @@ class Session {
     Notifier& notifier;
     Clock clock;
     History keeping;
+    Report report;
 };
 
 }  // namespace check

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "check/UtcTime.h"
 
+#include <array>
+
 namespace check {
 namespace {
 
@@ -77,18 +79,34 @@ std::optional<std::time_t> fromUtc(const UtcTime& u) {
 }
 
 void appendUtc(std::string& text, std::time_t time) {
-    const UtcTime utc = toUtc(time);
-    appendNumber(text, utc.year, 4);
-    text += '-';
-    appendNumber(text, utc.month, 2);
-    text += '-';
-    appendNumber(text, utc.day, 2);
-    text += ' ';
-    appendNumber(text, utc.hour, 2);
-    text += ':';
-    appendNumber(text, utc.minute, 2);
-    text += ':';
-    appendNumber(text, utc.second, 2);
+    // The date only changes once a day: a pass of frames reuses its text.
+    thread_local long long cachedDays = 0;
+    thread_local std::string cachedDate;
+    const long long seconds = time;
+    long long days = seconds / secondsPerDay;
+    long long rest = seconds % secondsPerDay;
+    if (rest < 0) {
+        rest += secondsPerDay;
+        --days;
+    }
+    if (cachedDate.empty() || days != cachedDays) {
+        UtcTime utc{};
+        civilFromDays(days, utc);
+        cachedDate.clear();
+        appendNumber(cachedDate, utc.year, 4);
+        cachedDate += '-';
+        appendNumber(cachedDate, utc.month, 2);
+        cachedDate += '-';
+        appendNumber(cachedDate, utc.day, 2);
+        cachedDate += ' ';
+        cachedDays = days;
+    }
+    const auto digit = [](long long value) { return static_cast<char>('0' + value); };
+    const std::array<char, 8> clock{digit(rest / 36000),    digit(rest / 3600 % 10), ':',
+                                    digit(rest / 600 % 6),  digit(rest / 60 % 10),   ':',
+                                    digit(rest % 60 / 10), digit(rest % 10)};
+    text += cachedDate;
+    text.append(clock.data(), clock.size());
 }
 
 }  // namespace check

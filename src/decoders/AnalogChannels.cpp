@@ -127,22 +127,52 @@ double channelValue(const AnalogChannel& channel, std::uint8_t raw,
     return x;
 }
 
-const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw) {
-    using Texts = std::array<std::string, 256>;
-    static const std::array<Texts, analogChannelCount> texts = [] {
-        std::array<Texts, analogChannelCount> all;
-        const space::SatelliteStatus record;
+namespace {
+
+struct ChannelTexts {
+    std::array<std::string, 256> value, reportLine, tableValue;
+};
+
+ChannelTexts textsOf(const AnalogChannel& channel) {
+    ChannelTexts texts;
+    const space::SatelliteStatus record;
+    const ReportLayout& report = channel.report;
+    for (std::size_t code = 0; code < 256; ++code) {
+        const auto raw = static_cast<std::uint8_t>(code);
+        const double value = channelValue(channel, raw, record);
+        texts.value[code] = formatFixed(value, report.decimals) + std::string(report.unit);
+        std::string& line = texts.reportLine[code];
+        line.append(report.label).append(report.tabs).append(texts.value[code]).append("\t\t");
+        appendHex(line, raw, 2);
+        line.append(report.lineEnd);
+        texts.tableValue[code] = formatSignificant(value, 6);
+    }
+    return texts;
+}
+
+const ChannelTexts& textsOfChannel(const AnalogChannel& channel) {
+    static const std::array<ChannelTexts, analogChannelCount> all = [] {
+        std::array<ChannelTexts, analogChannelCount> texts;
         for (std::size_t c = 0; c < analogChannelCount; ++c) {
-            const AnalogChannel& each = analogChannels[c];
-            for (std::size_t code = 0; code < 256; ++code) {
-                const double value = channelValue(each, static_cast<std::uint8_t>(code), record);
-                all[c][code] =
-                    formatFixed(value, each.report.decimals) + std::string(each.report.unit);
-            }
+            texts[c] = textsOf(analogChannels[c]);
         }
-        return all;
+        return texts;
     }();
-    return texts[static_cast<std::size_t>(&channel - analogChannels.data())][raw];
+    return all[static_cast<std::size_t>(&channel - analogChannels.data())];
+}
+
+}  // namespace
+
+const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw) {
+    return textsOfChannel(channel).value[raw];
+}
+
+std::string_view channelReportLine(const AnalogChannel& channel, std::uint8_t raw) {
+    return textsOfChannel(channel).reportLine[raw];
+}
+
+std::string_view channelTableValue(const AnalogChannel& channel, std::uint8_t raw) {
+    return textsOfChannel(channel).tableValue[raw];
 }
 
 }  // namespace decoders

@@ -91,9 +91,15 @@ extern const std::array<AnalogChannel, analogChannelCount> analogChannels;
 double channelValue(const AnalogChannel& channel, std::uint8_t raw,
                     const space::SatelliteStatus& record);
 
-// The value as the report prints it, unit included ("4.218 [V]"). It depends on the raw
-// code alone, so each of a channel's 256 texts is formatted once per run.
+// A channel's texts depend on its raw code alone, so each of its 256 is made once per run,
+// by the same formatting whatever the caller.
+
+// The value as the report prints it, unit included ("4.218 [V]").
 const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw);
+// The channel's whole report line with its line end ("Battery Voltage =\t\t4.218 [V]\t\tA6\r\n\r\n").
+std::string_view channelReportLine(const AnalogChannel& channel, std::uint8_t raw);
+// The value to 6 significant digits, as tables show it ("4.21835").
+std::string_view channelTableValue(const AnalogChannel& channel, std::uint8_t raw);
 
 // The channels by name, for the decoders that the frame's fields call.
 inline const AnalogChannel& sMeterChannel = analogChannels[0];

@@ -17,6 +17,10 @@ constexpr const char* askForDayOrNight =
 
 Analyzer::Analyzer(ProgramState& state, std::string& resultText, Notifier& notifier,
                    DecodedFrame* decoded)
+    : Analyzer(state, &resultText, notifier, decoded) {}
+
+Analyzer::Analyzer(ProgramState& state, std::string* resultText, Notifier& notifier,
+                   DecodedFrame* decoded)
     : state(state), resultText(resultText), notifier(notifier), decoded(decoded) {}
 
 void Analyzer::analyzeSMeter() {
@@ -73,13 +77,7 @@ double Analyzer::analyzeChannel(const AnalogChannel& channel) {
     const std::string statusName = (record.*slots.statusName)();
 
     state.*slots.rawSlot = raw;
-    const ReportLayout& report = channel.report;
-    resultText += report.label;
-    resultText += report.tabs;
-    resultText += channelValueText(channel, raw);
-    resultText += "\t\t";
-    appendHex(resultText, raw, 2);
-    resultText += report.lineEnd;
+    report(channelReportLine(channel, raw));
 
     if (decoded != nullptr) {
         decoded->*slots.decoded = ChannelValue{raw, value, record.*slots.status, statusName};

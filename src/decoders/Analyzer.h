@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "decoders/DecodedFrame.h"
 #include "decoders/Notifier.h"
@@ -19,6 +20,10 @@ class Analyzer {
   public:
     Analyzer(ProgramState& state, std::string& resultText, Notifier& notifier,
              DecodedFrame* decoded = nullptr);
+    // Without a result text (nullptr) the decoders only fill the DecodedFrame, for outputs
+    // that do not show the report.
+    Analyzer(ProgramState& state, std::string* resultText, Notifier& notifier,
+             DecodedFrame* decoded);
 
     void analyzeSMeter();
     void analyzeBatteryVoltage();
@@ -38,9 +43,14 @@ class Analyzer {
 
   private:
     double analyzeChannel(const AnalogChannel& channel);
+    void report(std::string_view text) {
+        if (resultText != nullptr) {
+            resultText->append(text);
+        }
+    }
 
     ProgramState& state;
-    std::string& resultText;
+    std::string* resultText;
     Notifier& notifier;
     DecodedFrame* decoded;
 };

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace decoders {
 
@@ -33,11 +34,29 @@ struct StatusItemValue {
     std::string printed() const { return name.empty() ? std::to_string(value) : name; }
 };
 
+// A list of at most N values that lives inside its owner, so that decoding a frame does not
+// allocate.
+template <typename Value, std::size_t N>
+class InlineList {
+  public:
+    static constexpr std::size_t capacity = N;
+    std::size_t size() const { return count; }
+    bool empty() const { return count == 0; }
+    const Value& operator[](std::size_t i) const { return values[i]; }
+    const Value* begin() const { return values.data(); }
+    const Value* end() const { return values.data() + count; }
+    void push_back(const Value& value) { values.at(count++) = value; }
+
+  private:
+    std::array<Value, N> values{};
+    std::size_t count = 0;
+};
+
 struct StatusWordValue {
     std::int32_t field = 0;  // B as converted, not masked; the echo and CSV show it whole
     std::uint16_t word = 0;  // the low 16 bits, which the items are read from
     // In the report's order; shorter than the full word when a getter failed part-way.
-    std::vector<StatusItemValue> items;
+    InlineList<StatusItemValue, 11> items;
 };
 
 struct SunSensorValue {

@@ -13,19 +13,31 @@ std::string formatFixed(double value, int decimals) {
     return {buffer.data(), result.ptr};
 }
 
-void appendHex(std::string& text, std::uint32_t value, int minDigits) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::array<char, 8> buffer{};  // filled from the end; eight digits hold 32 bits
-    auto* first = buffer.end();
+std::string formatSignificant(double value, int digits) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, digits);
+    return {buffer.data(), result.ptr};
+}
+
+HexText::HexText(std::uint32_t value, int minDigits) {
+    static constexpr char hexDigits[] = "0123456789ABCDEF";
     do {
-        *--first = digits[value % 16];
+        digits[--first] = hexDigits[value % 16];
         value /= 16;
     } while (value != 0);
-    const auto count = static_cast<int>(buffer.end() - first);
-    if (count < minDigits) {
-        text.append(static_cast<std::size_t>(minDigits - count), '0');
+    while (first > 0 && static_cast<int>(digits.size() - first) < minDigits) {
+        digits[--first] = '0';
     }
-    text.append(first, buffer.end());
+}
+
+DecimalText::DecimalText(std::int32_t value) {
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    size = static_cast<std::size_t>(result.ptr - digits.data());
+}
+
+void appendHex(std::string& text, std::uint32_t value, int minDigits) {
+    text.append(HexText(value, minDigits).view());
 }
 
 std::string formatHex(std::uint32_t value, int minDigits) {

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace decoders {
 
@@ -11,7 +14,32 @@ namespace decoders {
 // since "0.0" is already longer.
 std::string formatFixed(double value, int decimals);
 
-// printf's "%0NX": upper-case hexadecimal, zero-padded to at least minDigits digits.
+// printf's "%.Ng": the value to N significant digits, trailing zeros dropped.
+std::string formatSignificant(double value, int digits);
+
+// printf's "%0NX": upper-case hexadecimal, zero-padded to at least minDigits digits (at most
+// 8), made without allocating.
+class HexText {
+  public:
+    HexText(std::uint32_t value, int minDigits);
+    std::string_view view() const { return {digits.data() + first, digits.size() - first}; }
+
+  private:
+    std::array<char, 8> digits{};
+    std::size_t first = 8;
+};
+
+// printf's "%d", made without allocating.
+class DecimalText {
+  public:
+    explicit DecimalText(std::int32_t value);
+    std::string_view view() const { return {digits.data(), size}; }
+
+  private:
+    std::array<char, 12> digits{};  // "-2147483648"
+    std::size_t size = 0;
+};
+
 std::string formatHex(std::uint32_t value, int minDigits);
 void appendHex(std::string& text, std::uint32_t value, int minDigits);
 

@@ -2,12 +2,15 @@
 // Fields A and B: the uplink command word and the status word with its eleven items.
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "decoders/Analyzer.h"
 #include "decoders/FieldConversion.h"
 #include "decoders/Formatting.h"
 #include "decoders/StatusItems.h"
+#include "space/Exception.h"
 #include "space/SatelliteStatus.h"
 
 namespace decoders {
@@ -44,11 +47,42 @@ std::uint8_t codeOf(const StatusItem& item, std::uint16_t word) {
     return static_cast<std::uint8_t>((word >> item.firstBit) & item.mask);
 }
 
-void decodeStatusWord(std::uint16_t word, S& record) {
-    for (const StatusItem& item : statusItems) {
-        const std::uint8_t code = codeOf(item, word);
-        record.*item.field = item.mapping != nullptr ? item.mapping[code] : code;
+static_assert(decltype(StatusWordValue::items)::capacity == statusItemCount);
+
+// What an item prints for one code, made once by the record's own getters: its report line
+// and its value, or the decoding error its getter raises.
+struct ItemText {
+    std::string line;
+    StatusItemValue value;
+    std::optional<std::string> error;
+};
+using ItemTexts = std::array<ItemText, 8>;  // an item has at most 3 bits
+
+ItemText itemText(const StatusItem& item, std::uint8_t code) {
+    S record;
+    record.*item.field = item.mapping != nullptr ? item.mapping[code] : code;
+    ItemText text;
+    try {
+        text.value = {code, record.*item.field, item.name != nullptr ? (record.*item.name)() : ""};
+    } catch (const space::Exception& error) {
+        text.error = error.message;
+        return text;
     }
+    text.line.append(item.label).append(item.separator).append(text.value.printed()).append("\r\n");
+    return text;
+}
+
+const std::array<ItemTexts, statusItemCount>& itemTexts() {
+    static const std::array<ItemTexts, statusItemCount> texts = [] {
+        std::array<ItemTexts, statusItemCount> all;
+        for (std::size_t i = 0; i < statusItemCount; ++i) {
+            for (unsigned code = 0; code <= statusItems[i].mask; ++code) {
+                all[i][code] = itemText(statusItems[i], static_cast<std::uint8_t>(code));
+            }
+        }
+        return all;
+    }();
+    return texts;
 }
 
 // The low 16 bits of a field's value; of four typed digits the first two are the high byte.
@@ -59,46 +93,40 @@ std::uint16_t wordOf(std::int32_t value) {
 }  // namespace
 
 void Analyzer::analyzeUplinkCommand() {
-    space::SatelliteStatus record;
     const std::uint16_t word = wordOf(convertField(state.fieldA));
-    record.uplinkCommand = word;
     state.rawA = word;
-    resultText += "\r\n";
+    report("\r\n");
     if (decoded != nullptr) {
         decoded->uplinkCommand = word;
     }
 }
 
+// The block: a heading with the word, then each item's line, as far as the items have names.
 void Analyzer::analyzeStatusWord() {
-    space::SatelliteStatus record;
     const std::int32_t value = convertField(state.fieldB);
     const std::uint16_t word = wordOf(value);
-    decodeStatusWord(word, record);
     state.rawB = value;
-
-    StatusWordValue typed{value, word, {}};
     if (decoded != nullptr) {
-        decoded->statusWord = typed;
-        decoded->statusWord->items.reserve(statusItems.size());
+        decoded->statusWord = StatusWordValue{value, word, {}};
     }
-    resultText += "<VOKA-I Status>\t\t\t\t";
-    appendHex(resultText, word, 4);
-    resultText += "\r\n";
-    for (const StatusItem& item : statusItems) {
-        const StatusItemValue itemValue{codeOf(item, word), record.*item.field,
-                                        item.name != nullptr ? (record.*item.name)() : ""};
+    report("<VOKA-I Status>\t\t\t\t");
+    report(HexText(word, 4).view());
+    report("\r\n");
+    for (std::size_t i = 0; i < statusItemCount; ++i) {
+        const StatusItem& item = statusItems[i];
+        const ItemText& text = itemTexts()[i][codeOf(item, word)];
+        if (text.error) {
+            throw space::Exception(*text.error);
+        }
         if (item.field == &S::sunSensorPower) {
-            state.lastSunSensorPower = record.sunSensorPower;
+            state.lastSunSensorPower = text.value.value;
         }
-        resultText += item.label;
-        resultText += item.separator;
-        resultText += itemValue.printed();
-        resultText += "\r\n";
+        report(text.line);
         if (decoded != nullptr) {
-            decoded->statusWord->items.push_back(itemValue);
+            decoded->statusWord->items.push_back(text.value);
         }
     }
-    resultText += "\r\n";
+    report("\r\n");
 }
 
 }  // namespace decoders

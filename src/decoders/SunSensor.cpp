@@ -5,6 +5,7 @@
 
 #include "decoders/Analyzer.h"
 #include "decoders/FieldConversion.h"
+#include "decoders/Formatting.h"
 #include "space/SatelliteStatus.h"
 
 namespace decoders {
@@ -59,8 +60,13 @@ void Analyzer::analyzeSunSensor() {
     state.rawC = record.sunSensorCRaw;
     state.rawD = record.sunSensorDRaw;
     // The values are shown whole and signed, not reduced to their low byte.
-    resultText += "Sun Sensor Status =\t\t" + name + "\t\t" + std::to_string(c) + ", " +
-                  std::to_string(d) + "\r\n\r\n";
+    report("Sun Sensor Status =\t\t");
+    report(name);
+    report("\t\t");
+    report(DecimalText(c).view());
+    report(", ");
+    report(DecimalText(d).view());
+    report("\r\n\r\n");
     if (decoded != nullptr) {
         decoded->sunSensor = SunSensorValue{
             record.sunSensorStatus, name, c, d, record.sunSensorCRaw, record.sunSensorDRaw};

@@ -55,7 +55,7 @@ std::string asCell(const nlohmann::json& value) {
         return value.get<std::string>();
     }
     if (value.is_number_float()) {
-        return check::sixDigitText(value.get<double>());
+        return decoders::formatSignificant(value.get<double>(), 6);
     }
     return value.dump();
 }

@@ -2,81 +2,83 @@
 #include "check/writers/CsvWriter.h"
 
 #include <string_view>
-#include <vector>
 
+#include "check/UtcTime.h"
 #include "check/writers/TelemetryColumns.h"
 
 namespace check {
 namespace {
 
-using Cells = std::vector<std::string>;
-
 // RFC 4180: a cell with a comma, a quote or a line break is quoted, its quotes doubled.
-std::string quoted(std::string_view cell) {
+void appendCell(std::string& row, std::string_view cell) {
     if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(cell);
+        row.append(cell);
+        return;
     }
-    std::string text = "\"";
+    row += '"';
     for (const char c : cell) {
-        text += c;
+        row += c;
         if (c == '"') {
-            text += '"';
+            row += '"';
         }
     }
-    return text + '"';
-}
-
-std::string joined(const Cells& cells) {
-    std::string row;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        row += (i == 0 ? "" : ",") + quoted(cells[i]);
-    }
-    return row + "\r\n";
+    row += '"';
 }
 
 }  // namespace
 
 const std::string& csvHeader() {
     static const std::string header = [] {
-        Cells names{"time_utc"};
+        std::string row = "time_utc";
         for (const FrameField& field : frameFields) {
-            names.emplace_back(field.name);
+            row.append(",").append(field.name);
         }
-        for (const TelemetryColumn& column : telemetryColumns()) {
-            names.push_back(column.name);
-        }
-        names.emplace_back("decoding_error");
-        return joined(names);
+        visitTelemetry(nullptr, [&row](std::string_view name, const CellView& /*view*/) {
+            row.append(",").append(name);
+        });
+        return row + ",decoding_error\r\n";
     }();
     return header;
 }
 
-std::string csvRow(const CheckRecord& record) {
+void appendCsvRow(std::string& row, const CheckRecord& record) {
     const decoders::DecodedFrame& frame = record.decoded;
     // "2010-01-02T03:04:05": ISO 8601 without the zone, which spreadsheets read as a date and
     // time (the column's name says UTC); with a blank or a "Z" LibreOffice keeps it as text.
-    std::string time = isoTime(frame.time);
-    time.pop_back();
-    Cells cells{time};
+    const std::size_t time = row.size();
+    appendUtc(row, frame.time);
+    row[time + 10] = 'T';
     for (std::size_t field = 0; field < fieldCount; ++field) {
+        row += ',';
         // "0x" keeps "43E4" from turning into a number in scientific notation and "0086" from
         // losing its zeros.
-        const std::string raw = rawText(frame, field);
-        cells.push_back(raw.empty() ? raw : "0x" + raw);
+        if (const std::optional<std::uint32_t> raw = rawValue(frame, field)) {
+            row.append("0x").append(decoders::HexText(*raw, frameFields[field].digits).view());
+        }
     }
-    for (const TelemetryColumn& column : telemetryColumns()) {
-        cells.push_back(column.cell(frame).text);
+    visitTelemetry(&frame, [&row](std::string_view /*name*/, const CellView& view) {
+        row += ',';
+        appendCell(row, view.text);
+    });
+    row += ',';
+    if (record.decodingError) {
+        appendCell(row, *record.decodingError);
     }
-    cells.push_back(record.decodingError.value_or(std::string()));
-    return joined(cells);
+    row += "\r\n";
 }
 
-void CsvWriter::begin() {
-    out << csvHeader();
+std::string csvRow(const CheckRecord& record) {
+    std::string row;
+    appendCsvRow(row, record);
+    return row;
 }
 
-void CsvWriter::frame(const CheckRecord& record, std::string_view /*block*/) {
-    out << csvRow(record);
+void CsvWriter::begin(std::string& out) {
+    out += csvHeader();
+}
+
+void CsvWriter::frame(const CheckRecord& record, std::string& out) {
+    appendCsvRow(out, record);
 }
 
 }  // namespace check

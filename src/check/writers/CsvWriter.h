@@ -13,16 +13,13 @@ namespace check {
 // error. Cells of items not decoded stay empty. JSON keeps the values' full precision.
 class CsvWriter : public FrameWriter {
   public:
-    explicit CsvWriter(std::ostream& out) : out(out) {}
-    void begin() override;
-    void frame(const CheckRecord& record, std::string_view block) override;
-
-  private:
-    std::ostream& out;
+    void begin(std::string& out) override;
+    void frame(const CheckRecord& record, std::string& out) override;
 };
 
 // The header row and one frame's row, each with its CR LF.
 const std::string& csvHeader();
+void appendCsvRow(std::string& out, const CheckRecord& record);
 std::string csvRow(const CheckRecord& record);
 
 }  // namespace check

@@ -149,8 +149,9 @@ std::string jsonObject(const CheckRecord& record) {
     return object.object();
 }
 
-void JsonWriter::frame(const CheckRecord& record, std::string_view /*block*/) {
-    out << jsonObject(record) << '\n';
+void JsonWriter::frame(const CheckRecord& record, std::string& out) {
+    out += jsonObject(record);
+    out += '\n';
 }
 
 }  // namespace check

@@ -12,11 +12,7 @@ namespace check {
 // Numbers keep full precision.
 class JsonWriter : public FrameWriter {
   public:
-    explicit JsonWriter(std::ostream& out) : out(out) {}
-    void frame(const CheckRecord& record, std::string_view block) override;
-
-  private:
-    std::ostream& out;
+    void frame(const CheckRecord& record, std::string& out) override;
 };
 
 // One frame's object, without the line end.
