@@ -6,6 +6,8 @@
 
 #include "batch/CsvRow.h"
 #include "batch/FrameLine.h"
+#include "batch/Printable.h"
+#include "check/FrameSummary.h"
 
 namespace batch {
 namespace {
@@ -15,13 +17,19 @@ class StreamNotifier : public decoders::Notifier {
   public:
     StreamNotifier(std::ostream& errors, const std::string& where) : errors(errors), where(where) {}
     void showMessage(const std::string& cp932Text) override {
-        errors << where << ": " << cp932Text << '\n';
+        errors << (where + ": " + cp932Text + '\n');  // one line, one write
     }
 
   private:
     std::ostream& errors;
     const std::string& where;
 };
+
+// A field's text as a message shows it: printable, and cut short when it is long.
+std::string shortened(const std::string& text) {
+    constexpr std::size_t longest = 32;
+    return text.size() <= longest ? printable(text) : printable(text.substr(0, longest)) + "...";
+}
 
 }  // namespace
 
@@ -34,21 +42,68 @@ BatchDecoder::BatchDecoder(Format format, std::ostream& out, std::ostream& error
 }
 
 void BatchDecoder::decodeLog(std::istream& log, const std::string& name) {
-    std::string line;
-    for (long number = 1; std::getline(log, line); ++number) {
-        decodeLine(line, name + ":" + std::to_string(number));
+    decodeLog(readingStream(log), name);
+}
+
+int BatchDecoder::decodeLog(const ReadSome& log, const std::string& name) {
+    const std::string shownName = printable(name);
+    LineReader reader(log);
+    for (;;) {
+        const LineReader::Next line = reader.next();
+        const std::string where = shownName + ":" + std::to_string(line.number);
+        switch (line.kind) {
+            case LineReader::Kind::Line:
+                decodeLine(line.text, where);
+                break;
+            case LineReader::Kind::TooLong:
+                say(where, "line longer than " + std::to_string(reader.longest()) + " bytes");
+                ++skipped;
+                break;
+            case LineReader::Kind::End:
+                return 0;
+            case LineReader::Kind::Failed:
+                return line.error;
+        }
     }
 }
 
-void BatchDecoder::decodeLine(const std::string& line, const std::string& where) {
+// Each message is one line written at once, so that parallel runs do not mix their lines.
+void BatchDecoder::say(const std::string& where, const std::string& what) {
+    errors << (where + ": " + what + '\n');
+}
+
+bool BatchDecoder::fieldsAreClean(const check::FrameTexts& texts, const std::string& where) {
+    bool clean = true;
+    for (std::size_t i = 0; i < check::fieldCount; ++i) {
+        if (texts[i].empty()) {
+            continue;
+        }
+        const check::FieldReading reading = check::readField(i, texts[i]);
+        if (!reading.clean) {
+            const check::FrameField& field = check::frameFields[i];
+            say(where, "field " + std::string(field.name) + " \"" + shortened(texts[i]) +
+                           "\" is not a " + std::to_string(field.digits) +
+                           "-digit hexadecimal number; " +
+                           (strict ? "line skipped" : "read as " + reading.readAs));
+            clean = false;
+        }
+    }
+    return clean;
+}
+
+void BatchDecoder::decodeLine(std::string_view line, const std::string& where) {
     const FrameLine read = readFrameLine(line);
     if (const auto* bad = std::get_if<BadLine>(&read)) {
-        errors << where << ": " << bad->reason << '\n';
+        say(where, bad->reason);
         ++skipped;
         return;
     }
     const auto* frame = std::get_if<LoggedFrame>(&read);
     if (frame == nullptr) {
+        return;
+    }
+    if (!fieldsAreClean(frame->texts, where) && strict) {
+        ++skipped;
         return;
     }
     const std::time_t time = frame->time ? *frame->time : clock();
@@ -57,7 +112,7 @@ void BatchDecoder::decodeLine(const std::string& line, const std::string& where)
     const check::CheckOutcome outcome = check::runCheck(
         state, block, frame->texts, [time] { return time; }, notifier);
     if (outcome.decodingError) {
-        errors << where << ": " << *outcome.decodingError << '\n';
+        say(where, printable(*outcome.decodingError));
     }
     if (format == Format::Csv) {
         out << csvRow(time, outcome, state);
