@@ -1,56 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include "batch/CommandLineFixture.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
-void write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// Runs veskar-decode in a scratch folder with its arguments and standard input.
-class CommandLine : public testing::Test {
-  protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("veskar-decode-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        if (::geteuid() == 0 && fs::exists(dir / "small")) {  // a test that stopped mounted
-            (void)std::system(("umount '" + (dir / "small").string() + "' 2>/dev/null").c_str());
-        }
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
-
-    int run(const std::string& arguments, const std::string& input = "") {
-        write(dir / "in", input);
-        const std::string command =
-            "cd '" + dir.string() + "' && " VESKAR_DECODE " " + arguments + " <in >out 2>err";
-        const int status = std::system(command.c_str());
-        out = slurp(dir / "out");
-        errors = slurp(dir / "err");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    fs::path dir;
-    std::string out, errors;
-};
 
 const std::string frame = "2010-01-02 03:04:05 VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n";
 const std::string badLine = "86 A6\n";
