@@ -56,7 +56,10 @@ int followLinks(std::string& path) {
             return errno;
         }
         destination.resize(static_cast<std::size_t>(length));
-        path = destination.front() == '/' ? destination : folderOf(path) + "/" + destination;
+        if (destination.front() != '/') {
+            destination.insert(0, folderOf(path) + "/");
+        }
+        path = destination;
     }
     return ELOOP;
 }
@@ -203,7 +206,8 @@ bool AtomicFile::createNamedTemporary() {
 }
 
 bool AtomicFile::temporaryStillOurs() const {
-    struct stat ours = {}, there = {};
+    struct stat ours = {};
+    struct stat there = {};
     return !named.empty() && fstat(descriptor, &ours) == 0 &&
            fstatat(folder, named.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
            sameFile(ours, there);
@@ -244,18 +248,27 @@ bool AtomicFile::commit() {
     return done;
 }
 
+// Only root gives a file away; an ordinary user may still keep its group, and otherwise
+// the new file is the user's own, as any file the user writes.
+bool AtomicFile::keepOwner() const {
+    if (earlier.st_uid == geteuid() && earlier.st_gid == getegid()) {
+        return true;
+    }
+    return fchown(descriptor, earlier.st_uid, earlier.st_gid) == 0 ||
+           fchown(descriptor, static_cast<uid_t>(-1), earlier.st_gid) == 0;
+}
+
 bool AtomicFile::keepOwnerAndMode() {
-    if (existed && (earlier.st_uid != geteuid() || earlier.st_gid != getegid()) &&
-        fchown(descriptor, earlier.st_uid, earlier.st_gid) != 0) {
-        // Only root gives a file away; an ordinary user may still keep its group.
-        (void)fchown(descriptor, static_cast<uid_t>(-1), earlier.st_gid);
+    if (existed) {
+        keepOwner();
     }
     const mode_t mode = existed ? earlier.st_mode & 07777 : usualFileMode();
     return fchmod(descriptor, mode) == 0 || fail("cannot set its mode", errno);
 }
 
 bool AtomicFile::folderStillThere() {
-    struct stat opened = {}, now = {};
+    struct stat opened = {};
+    struct stat now = {};
     if (fstat(folder, &opened) != 0 || opened.st_nlink == 0) {
         return fail("its folder " + printable(folderPath) + " was removed during the run");
     }
@@ -321,7 +334,7 @@ bool AtomicFile::copyIntoTarget() {
         return fail("", errno);
     }
     const SignalsHeld held;
-    std::vector<char> block(64 * 1024);
+    std::vector<char> block(std::size_t{64} << 10);
     off_t total = 0;
     bool copied = lseek(descriptor, 0, SEEK_SET) == 0;
     for (ssize_t got = 1; copied && got > 0;) {

@@ -51,6 +51,7 @@ class AtomicFile {
     bool createNamedTemporary();
     bool replaceTarget();
     bool copyIntoTarget();
+    bool keepOwner() const;
     bool keepOwnerAndMode();
     bool folderStillThere();
     bool linkTemporary();

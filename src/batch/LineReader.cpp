@@ -10,7 +10,7 @@
 namespace batch {
 namespace {
 
-constexpr std::size_t blockSize = 64 * 1024;
+constexpr std::size_t blockSize = std::size_t{64} << 10;
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 // The first CR or LF in [from, to), or nullptr.

@@ -22,7 +22,7 @@ ReadSome readingStream(std::istream& stream);
 // dropped. A line longer than the limit is not kept: it comes back as TooLong, once.
 class LineReader {
   public:
-    static constexpr std::size_t defaultLongest = 64 * 1024;
+    static constexpr std::size_t defaultLongest = std::size_t{64} << 10;
 
     explicit LineReader(ReadSome source, std::size_t longest = defaultLongest);
 

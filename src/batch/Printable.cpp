@@ -9,7 +9,9 @@ namespace {
 std::size_t utf8Length(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    // The range of the second byte.
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {

@@ -66,12 +66,8 @@ void removeOnSignal(int folder, const char* name) {
 bool endingSignalPending() {
     sigset_t pending;
     sigpending(&pending);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        if (sigismember(&pending, signal) == 1) {
-            return true;
-        }
-    }
-    return false;
+    const auto isPending = [&pending](int signal) { return sigismember(&pending, signal) == 1; };
+    return isPending(SIGINT) || isPending(SIGTERM) || isPending(SIGHUP);
 }
 
 }  // namespace batch

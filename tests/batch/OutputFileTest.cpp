@@ -187,8 +187,9 @@ TEST_F(OutputFile, AnInterruptedRunLeavesNothingBehind) {
             close(input[0]);
             close(input[1]);
             std::signal(signal, SIG_DFL);
-            (void)chdir(dir.c_str());
-            execl(VESKAR_DECODE, VESKAR_DECODE, "-o", "report.txt", nullptr);
+            if (chdir(dir.c_str()) == 0) {
+                execl(VESKAR_DECODE, VESKAR_DECODE, "-o", "report.txt", nullptr);
+            }
             _exit(127);
         }
         close(input[0]);
