@@ -5,6 +5,7 @@
 #include <sys/random.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -71,10 +72,12 @@ std::string temporaryNameFor(const std::string& name) {
     constexpr std::size_t suffix = 7;
     unsigned char random[suffix - 1] = {};
     if (getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+        // Without the kernel's randomness, names that differ from call to call still do:
+        // a taken name only costs another try.
         static unsigned counter = 0;
-        for (auto& byte : random) {
-            byte = static_cast<unsigned char>(getpid() + counter++ * 7919);
-        }
+        std::generate(std::begin(random), std::end(random), [] {
+            return static_cast<unsigned char>(static_cast<unsigned>(getpid()) + counter++ * 7919);
+        });
     }
     std::string temporary = name.substr(0, NAME_MAX - suffix) + ".";
     for (const unsigned char byte : random) {
@@ -110,8 +113,8 @@ AtomicFile::AtomicFile(std::string target, Temporary kind) : target(std::move(ta
     }
     earlier = found;
     std::string path = this->target;
-    if (const int error = followLinks(path); error != 0) {
-        fail("", error);
+    if (const int failed = followLinks(path); failed != 0) {
+        fail("", failed);
         return;
     }
     struct stat resolved = {};
