@@ -1,11 +1,52 @@
 // SPDX-License-Identifier: MIT
-// The batch decoder's line reader, and a whole log, on arbitrary bytes.
+// The batch decoder's line reader and line parser, and a whole log, on arbitrary bytes.
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 #include <string>
 
 #include "batch/BatchDecoder.h"
 #include "batch/FrameLine.h"
+#include "batch/LineReader.h"
+#include "batch/Printable.h"
+
+namespace {
+
+// The bytes split into lines, given a few at a time (how many, the first byte says) under
+// a small line limit: no line is longer than the limit or holds a line end.
+void readLines(const std::string& bytes) {
+    constexpr std::size_t limit = 16;
+    const std::size_t step = bytes.empty() ? 1 : static_cast<unsigned char>(bytes[0]) % 7 + 1;
+    std::size_t at = 0;
+    batch::LineReader reader(
+        [&](char* into, std::size_t room) {
+            const std::size_t count = std::min({step, room, bytes.size() - at});
+            std::memcpy(into, bytes.data() + at, count);
+            at += count;
+            return static_cast<std::ptrdiff_t>(count);
+        },
+        limit);
+    long lines = 0;
+    for (auto line = reader.next(); line.kind != batch::LineReader::Kind::End;
+         line = reader.next()) {
+        if (line.number != ++lines || line.text.size() > limit ||
+            line.text.find_first_of("\r\n") != std::string_view::npos) {
+            std::abort();
+        }
+    }
+}
+
+// What a message shows of the bytes holds no control character.
+void checkPrintable(const std::string& bytes) {
+    for (const char c : batch::printable(bytes)) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            std::abort();
+        }
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -17,10 +58,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    std::istringstream log(bytes);
-    std::ostringstream out, errors;
-    batch::BatchDecoder decoder(*check::findOutputFormat("csv"), out, errors,
-                                [] { return std::time_t{0}; });
-    decoder.decodeLog(log, "fuzz");
+    readLines(bytes);
+    checkPrintable(bytes);
+    for (const bool strict : {false, true}) {
+        std::istringstream log(bytes);
+        std::ostringstream out, errors;
+        batch::BatchDecoder decoder(*check::findOutputFormat("csv"), out, errors,
+                                    [] { return std::time_t{0}; });
+        decoder.setStrict(strict);
+        decoder.decodeLog(log, "fuzz");
+    }
     return 0;
 }

@@ -2,12 +2,13 @@
 # As root it installs what is missing; otherwise it prints the exact command and stops.
 
 # Building and running the program: the toolchain, Qt 6 Widgets, and the Japanese font that
-# stands in for the dialog font.
-build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-ipafont-gothic)
+# stands in for the dialog font; scdoc makes the manual pages.
+build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-ipafont-gothic scdoc)
 # Building and running the tests and benchmarks, and checking the package.
-# clang and its runtimes build the sanitized tests and the fuzz targets.
-test_packages=(libgtest-dev libbenchmark-dev nlohmann-json3-dev desktop-file-utils appstream dpkg-dev file clang
-               libclang-rt-14-dev)
+# clang and its runtimes build the sanitized tests and the fuzz targets; lintian checks the
+# package.
+test_packages=(libgtest-dev libbenchmark-dev nlohmann-json3-dev desktop-file-utils appstream
+               dpkg-dev file clang libclang-rt-14-dev lintian)
 
 ensure_packages() {
     local missing=() package

@@ -5,11 +5,25 @@
 #include <ostream>
 
 #include "batch/FrameLine.h"
+#include "batch/Printable.h"
+#include "check/FrameSummary.h"
 
 namespace batch {
+namespace {
+
+// A buffer of this size stays in the processor's cache between two writes.
+constexpr std::size_t outputBufferSize = 64 * 1024;
+
+// A field's text as a message shows it: printable, and cut short when it is long.
+std::string shortened(const std::string& text) {
+    constexpr std::size_t longest = 32;
+    return text.size() <= longest ? printable(text) : printable(text.substr(0, longest)) + "...";
+}
+
+}  // namespace
 
 void StreamNotifier::showMessage(const std::string& cp932Text) {
-    errors << *name << ':' << line << ": " << cp932Text << '\n';
+    errors << (place.text() + ": " + cp932Text + '\n');  // one line, one write
 }
 
 BatchDecoder::BatchDecoder(const check::OutputFormat& format, std::ostream& out,
@@ -17,7 +31,7 @@ BatchDecoder::BatchDecoder(const check::OutputFormat& format, std::ostream& out,
     : writer(format.makeWriter != nullptr ? format.makeWriter() : nullptr),
       out(out),
       errors(errors),
-      notifier(errors),
+      notifier(errors, place),
       session(notifier, std::move(clock), check::Session::History::NotKept,
               writer ? check::Session::Report::NotWritten : check::Session::Report::Written) {
     if (writer) {
@@ -25,13 +39,12 @@ BatchDecoder::BatchDecoder(const check::OutputFormat& format, std::ostream& out,
     }
 }
 
-// A buffer of this size stays in the processor's cache between two writes.
-constexpr std::size_t outputBufferSize = 64 * 1024;
-
-void BatchDecoder::writeOutIfFull() {
+// Writes the buffer out once it holds atLeast bytes.
+void BatchDecoder::writeOut(std::size_t atLeast) {
     std::string& text = output();
-    if (text.size() >= outputBufferSize) {
+    if (!text.empty() && text.size() >= atLeast) {
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
         text.clear();
     }
 }
@@ -40,22 +53,66 @@ void BatchDecoder::finish() {
     if (writer) {
         writer->end(rows);
     }
-    std::string& text = output();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    text.clear();
+    writeOut(0);
 }
 
 void BatchDecoder::decodeLog(std::istream& log, const std::string& name) {
-    std::string line;
-    for (long number = 1; std::getline(log, line); ++number) {
-        decodeLine(line, name, number);
+    decodeLog(readingStream(log), name);
+}
+
+int BatchDecoder::decodeLog(const ReadSome& log, const std::string& name) {
+    const std::string shownName = printable(name);
+    place.name = &shownName;
+    // What was decoded is written out before the reader waits for more, so a log that is
+    // still being written shows its frames as they come.
+    LineReader reader(log, LineReader::defaultLongest, [this] { writeOut(0); });
+    for (;;) {
+        const LineReader::Next line = reader.next();
+        place.line = line.number;
+        switch (line.kind) {
+            case LineReader::Kind::Line:
+                decodeLine(line.text);
+                writeOut(outputBufferSize);
+                break;
+            case LineReader::Kind::TooLong:
+                say("line longer than " + std::to_string(reader.longest()) + " bytes");
+                ++skipped;
+                break;
+            case LineReader::Kind::End:
+                return 0;
+            case LineReader::Kind::Failed:
+                return line.error;
+        }
     }
 }
 
-void BatchDecoder::decodeLine(const std::string& line, const std::string& name, long number) {
+// Each message is one line written at once, so that parallel runs do not mix their lines.
+void BatchDecoder::say(const std::string& what) {
+    errors << (place.text() + ": " + what + '\n');
+}
+
+bool BatchDecoder::fieldsAreClean(const check::FrameTexts& texts) {
+    bool clean = true;
+    for (std::size_t i = 0; i < check::fieldCount; ++i) {
+        if (texts[i].empty()) {
+            continue;
+        }
+        const check::FieldReading reading = check::readField(i, texts[i]);
+        if (!reading.clean) {
+            const check::FrameField& field = check::frameFields[i];
+            say("field " + std::string(field.name) + " \"" + shortened(texts[i]) +
+                "\" is not a " + std::to_string(field.digits) + "-digit hexadecimal number; " +
+                (strict ? "line skipped" : "read as " + reading.readAs));
+            clean = false;
+        }
+    }
+    return clean;
+}
+
+void BatchDecoder::decodeLine(std::string_view line) {
     FrameLine read = readFrameLine(line);
     if (const auto* bad = std::get_if<BadLine>(&read)) {
-        errors << name << ':' << number << ": " << bad->reason << '\n';
+        say(bad->reason);
         ++skipped;
         return;
     }
@@ -63,17 +120,18 @@ void BatchDecoder::decodeLine(const std::string& line, const std::string& name, 
     if (frame == nullptr) {
         return;
     }
-    frame->origin = {check::FrameOrigin::Kind::Log, name, number, 0.0};
-    notifier.name = &name;
-    notifier.line = number;
+    if (!fieldsAreClean(frame->texts) && strict) {
+        ++skipped;
+        return;
+    }
+    frame->origin = {check::FrameOrigin::Kind::Log, *place.name, place.line, 0.0};
     const check::CheckRecord& record = session.check(std::move(*frame));
     if (record.decodingError) {
-        errors << name << ':' << number << ": " << *record.decodingError << '\n';
+        say(printable(*record.decodingError));
     }
     if (writer) {
         writer->frame(record, rows);
     }
-    writeOutIfFull();
 }
 
 }  // namespace batch

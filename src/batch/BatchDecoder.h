@@ -4,30 +4,38 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "batch/LineReader.h"
 #include "check/Session.h"
 #include "check/writers/FrameWriter.h"
 
 namespace batch {
 
+// Where in the logs the decoder is: "FILE:LINE", built only when a message needs it.
+struct LogPlace {
+    const std::string* name = nullptr;  // printable
+    long line = 0;
+    std::string text() const { return *name + ':' + std::to_string(line); }
+};
+
 // The decoders' one message (an unknown day/night setting) goes where the errors go, with
 // the place of the line that caused it.
 class StreamNotifier : public check::Notifier {
   public:
-    explicit StreamNotifier(std::ostream& errors) : errors(errors) {}
+    StreamNotifier(std::ostream& errors, const LogPlace& place) : errors(errors), place(place) {}
     void showMessage(const std::string& cp932Text) override;
-    // The line being decoded; its "FILE:LINE" is only built for a message.
-    const std::string* name = nullptr;
-    long line = 0;
 
   private:
     std::ostream& errors;
+    const LogPlace& place;
 };
 
 // Decodes frame logs line by line as consecutive Checks of one run: the raw values and the
 // carried values go on from frame to frame and from one log to the next. The output gathers
-// in one buffer that is written out whenever it is full, so memory stays flat and the text
-// is copied once: the report is the Checks' own result text, other formats append to it.
+// in one buffer that is written out whenever it is full or the input has to wait, so memory
+// stays flat and the text is copied once: the report is the Checks' own result text, other
+// formats append to the buffer.
 class BatchDecoder {
   public:
     BatchDecoder(const check::OutputFormat& format, std::ostream& out, std::ostream& errors,
@@ -35,6 +43,12 @@ class BatchDecoder {
 
     // Decodes every line of one log; name is how messages refer to it ("FILE:LINE: ...").
     void decodeLog(std::istream& log, const std::string& name);
+    // The same from any source; 0 when the whole log was read, else the errno of the failure.
+    int decodeLog(const ReadSome& log, const std::string& name);
+
+    // A field that is not a clean number of its width is decoded as the dialog's Check
+    // reads it, with a warning; strict, its line is skipped instead.
+    void setStrict(bool skipGarbledFields) { strict = skipGarbledFields; }
 
     // Ends the output and writes what is left; call once after the last log.
     void finish();
@@ -43,17 +57,21 @@ class BatchDecoder {
     long skippedLines() const { return skipped; }
 
   private:
-    void decodeLine(const std::string& line, const std::string& name, long number);
+    void decodeLine(std::string_view line);
+    bool fieldsAreClean(const check::FrameTexts& texts);
+    void say(const std::string& what);
     std::string& output() { return writer ? rows : session.resultText(); }
-    void writeOutIfFull();
+    void writeOut(std::size_t atLeast);
 
     std::unique_ptr<check::FrameWriter> writer;  // none for the report
     std::string rows;
     std::ostream& out;
     std::ostream& errors;
+    LogPlace place;
     StreamNotifier notifier;
     check::Session session;
     long skipped = 0;
+    bool strict = false;
 };
 
 }  // namespace batch

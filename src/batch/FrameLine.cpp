@@ -27,13 +27,18 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Whether text follows a pattern in which '9' stands for any digit.
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+
+// Whether text follows a pattern in which '9' stands for any digit; letters match in
+// either case ("2010-01-02t03:04:05z" is as good as the upper-case form).
 bool matches(std::string_view text, std::string_view pattern) {
     if (text.size() != pattern.size()) {
         return false;
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (pattern[i] == '9' ? !isDigit(text[i]) : text[i] != pattern[i]) {
+        if (pattern[i] == '9' ? !isDigit(text[i]) : upper(text[i]) != pattern[i]) {
             return false;
         }
     }
@@ -48,19 +53,24 @@ int number(std::string_view text, std::size_t at, std::size_t digits) {
     return value;
 }
 
-// "YYYY-MM-DD" and "HH:MM:SS", already of the right shape.
+// "YYYY-MM-DD" and "HH:MM:SS", already of the right shape. A leap second, 23:59:60, is
+// taken as 23:59:59: seconds since 1970 (and so the report's heading) have no room for it,
+// and the frame stays in the minute and on the day it was logged.
 std::optional<std::time_t> timeOf(std::string_view date, std::string_view time) {
+    int second = number(time, 6, 2);
+    if (second == 60 && time.substr(0, 5) == "23:59") {
+        second = 59;
+    }
     return check::fromUtc({number(date, 0, 4), number(date, 5, 2), number(date, 8, 2),
-                           number(time, 0, 2), number(time, 3, 2), number(time, 6, 2)});
+                           number(time, 0, 2), number(time, 3, 2), second});
 }
 
-bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
-    if (text.size() != upper.size()) {
+bool equalsIgnoringCase(std::string_view text, std::string_view upperText) {
+    if (text.size() != upperText.size()) {
         return false;
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 32) : text[i];
-        if (c != upper[i]) {
+        if (upper(text[i]) != upperText[i]) {
             return false;
         }
     }
@@ -79,7 +89,7 @@ std::variant<std::optional<std::time_t>, BadLine> takeTime(std::vector<std::stri
     const bool dateAlone = matches(first, datePattern);
     const bool startsWithDate = first.size() > datePattern.size() &&
                                 matches(first.substr(0, datePattern.size()), datePattern) &&
-                                first[datePattern.size()] == 'T';
+                                upper(first[datePattern.size()]) == 'T';
     if (!dateAlone && !startsWithDate) {
         return std::optional<std::time_t>{};
     }
@@ -103,6 +113,10 @@ std::variant<std::optional<std::time_t>, BadLine> takeTime(std::vector<std::stri
 FrameLine readFrameLine(std::string_view line) {
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
+    }
+    // A NUL would end the field's text early in the decoders ("A6\0" read as A6).
+    if (line.find('\0') != std::string_view::npos) {
+        return BadLine{"NUL byte in the line"};
     }
     std::vector<std::string_view> tokens = tokensOf(line);
     if (tokens.empty() || tokens.front().front() == '#') {

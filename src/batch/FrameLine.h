@@ -27,7 +27,8 @@ using FrameLine = std::variant<LoggedFrame, NoFrame, BadLine>;
 
 // Reads one line of a frame log (without its line end; a trailing CR is dropped):
 //   [YYYY-MM-DD HH:MM:SS | YYYY-MM-DDTHH:MM:SSZ] [VOKA] H0 H1 H2 H3 H4 A B C D E F
-// with the tokens separated by blanks or tabs.
+// with the tokens separated by blanks or tabs. T and Z may be lower case; a leap second
+// 23:59:60 is read as 23:59:59. A line that holds a NUL byte is bad.
 FrameLine readFrameLine(std::string_view line);
 
 }  // namespace batch

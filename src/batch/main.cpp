@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // veskar-decode: decodes logged beacon frames as the dialog's Check does, to the same report
 // or to CSV.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string_view>
@@ -13,26 +15,32 @@
 #include "Version.h"
 #include "batch/AtomicFile.h"
 #include "batch/BatchDecoder.h"
+#include "batch/Printable.h"
+#include "batch/SignalCleanup.h"
 #include "check/SavedFile.h"
 #include "check/writers/FrameWriter.h"
 
 namespace {
 
 constexpr const char* usage =
-    "usage: veskar-decode [--csv | --json] [-o FILE] [FILE ...]\n"
+    "usage: veskar-decode [--csv | --json] [--strict] [-o FILE] [FILE ...]\n"
     "\n"
     "Decodes VOKA-I beacon frames, one a line, from each FILE in turn (or standard input\n"
     "when there is none or FILE is -), as consecutive Checks of the Veskar dialog.\n"
     "\n"
     "A line: [YYYY-MM-DD HH:MM:SS | YYYY-MM-DDTHH:MM:SSZ] [VOKA] H0 H1 H2 H3 H4 A B C D E F\n"
-    "with - for a field that was not copied; blank lines and # comments are skipped.\n"
+    "with - for a field that was not copied; blank lines and # comments are skipped, and\n"
+    "so are lines longer than 65536 bytes. A field that is not a clean hexadecimal number\n"
+    "of its width is read as the dialog's Check reads it, with a warning.\n"
     "For example:\n"
     "  2010-01-02 03:04:05 VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n"
     "\n"
     "  --csv      write CSV (UTF-8) instead of the analysis report\n"
     "  --json     write JSON Lines (UTF-8): one object a frame, numbers in full precision\n"
-    "  -o FILE    write to FILE (replaced only once complete); a report is written in the\n"
-    "             dialog's saved-file format, with the end-of-file mark 0x1A\n"
+    "  --strict   skip a line with such a field instead of decoding it\n"
+    "  -o FILE    write to FILE (replaced only once complete, keeping its mode); a report\n"
+    "             is written in the dialog's saved-file format, with the end-of-file mark\n"
+    "             0x1A\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
@@ -41,6 +49,7 @@ constexpr const char* usage =
 
 struct Options {
     const check::OutputFormat* format = check::outputFormats.data();  // the report
+    bool strict = false;
     std::optional<std::string> output;
     std::vector<std::string> logs;
 };
@@ -51,6 +60,11 @@ const check::OutputFormat* formatOption(std::string_view arg) {
         return nullptr;
     }
     return check::findOutputFormat(arg.substr(2));
+}
+
+// A message as one write, so that parallel runs do not mix their lines.
+void say(const std::string& message) {
+    std::cerr << ("veskar-decode: " + message + "\n");
 }
 
 // Nothing after printing the reason when the command line cannot be used.
@@ -65,12 +79,13 @@ std::optional<Options> parse(int argc, char* argv[]) {
             onlyFiles = true;
         } else if (const auto* format = formatOption(arg)) {
             options.format = format;
+        } else if (arg == "--strict") {
+            options.strict = true;
         } else if (arg == "-o" && i + 1 < argc) {
             options.output = argv[++i];
         } else {
-            std::cerr << "veskar-decode: "
-                      << (arg == "-o" ? "-o needs a FILE" : "unknown option " + arg) << "\n"
-                      << "Try 'veskar-decode --help'.\n";
+            say((arg == "-o" ? "-o needs a FILE" : "unknown option " + batch::printable(arg)) +
+                "\nTry 'veskar-decode --help'.");
             return std::nullopt;
         }
     }
@@ -80,59 +95,105 @@ std::optional<Options> parse(int argc, char* argv[]) {
     return options;
 }
 
+// An open log, or the errno of why it cannot be read. A folder opens but does not read.
+int openLog(const std::string& name, int& descriptor) {
+    descriptor = open(name.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    struct stat found = {};
+    if (descriptor < 0 || fstat(descriptor, &found) != 0) {
+        return errno;
+    }
+    return S_ISDIR(found.st_mode) ? EISDIR : 0;
+}
+
 // Decodes every log; false when one of them could not be read.
 bool decodeLogs(const Options& options, batch::BatchDecoder& decoder) {
     bool allRead = true;
     for (const std::string& name : options.logs) {
-        if (name == "-") {
-            decoder.decodeLog(std::cin, "<stdin>");
-            continue;
+        const bool standardInput = name == "-";
+        const std::string shown = standardInput ? "<stdin>" : name;
+        int descriptor = STDIN_FILENO;
+        int error = standardInput ? 0 : openLog(name, descriptor);
+        if (error == 0) {
+            error = decoder.decodeLog(batch::readingDescriptor(descriptor), shown);
         }
-        std::ifstream log(name, std::ios::binary);
-        // A folder opens like a file here but reads as an empty one.
-        std::error_code ignored;
-        const int error = !log ? errno : std::filesystem::is_directory(name, ignored) ? EISDIR : 0;
+        if (!standardInput && descriptor >= 0) {
+            close(descriptor);
+        }
         if (error != 0) {
-            std::cerr << "veskar-decode: cannot read " << name << ": " << std::strerror(error)
-                      << "\n";
-            allRead = false;
-            continue;
-        }
-        decoder.decodeLog(log, name);
-        if (log.bad()) {
-            std::cerr << "veskar-decode: reading " << name << " failed\n";
+            say("cannot read " + batch::printable(shown) + ": " + std::strerror(error));
             allRead = false;
         }
     }
     return allRead;
 }
 
+// Whether a log is the very file that -o names (writing it would replace the log with its
+// own report). Devices and FIFOs are never replaced, so they may be both.
+bool isAlsoALog(const Options& options) {
+    struct stat output = {};
+    if (stat(options.output->c_str(), &output) != 0 || !S_ISREG(output.st_mode)) {
+        return false;
+    }
+    for (const std::string& name : options.logs) {
+        struct stat log = {};
+        const int found = name == "-" ? fstat(STDIN_FILENO, &log) : stat(name.c_str(), &log);
+        if (found == 0 && log.st_dev == output.st_dev && log.st_ino == output.st_ino) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A closed standard descriptor would be taken by the next file opened (the -o file read as
+// standard input). Each gets /dev/null opened the wrong way round, so that using it fails
+// with "Bad file descriptor" as it would have.
+void holdClosedStandardDescriptors() {
+    for (const int standard : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(standard, F_GETFD) < 0 && errno == EBADF) {
+            const int stand = open("/dev/null", standard == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+            if (stand >= 0 && stand != standard) {
+                dup2(stand, standard);
+                close(stand);
+            }
+        }
+    }
+}
+
 int run(const Options& options) {
     std::optional<batch::AtomicFile> file;
     if (options.output) {
+        const std::string shown = batch::printable(*options.output);
+        if (isAlsoALog(options)) {
+            say("cannot write " + shown + ": it is also a log to decode; give another file");
+            return 2;
+        }
+        batch::installSignalCleanup();
         file.emplace(*options.output);
         if (!file->isOpen()) {
-            std::cerr << "veskar-decode: cannot write " << *options.output << ": " << file->error()
-                      << "\n";
+            say("cannot write " + shown + ": " + file->error());
             return 2;
         }
     }
     std::ostream& out = file ? file->stream() : std::cout;
     batch::BatchDecoder decoder(*options.format, out, std::cerr, check::systemClock);
+    decoder.setStrict(options.strict);
     const bool allRead = decodeLogs(options, decoder);
     decoder.finish();
 
     if (file) {
+        if (!allRead) {  // a report with a log missing replaces nothing
+            say(batch::printable(*options.output) + " left as it was");
+            return 2;
+        }
         if (options.format->endsWithEndOfFileMark) {
             out << check::endOfFileMark;
         }
         if (!file->commit()) {
-            std::cerr << "veskar-decode: cannot write " << *options.output << ": " << file->error()
-                      << "\n";
+            say("cannot write " + batch::printable(*options.output) + ": " + file->error());
             return 2;
         }
     } else if (!out.flush()) {
-        std::cerr << "veskar-decode: writing to standard output failed\n";
+        say("writing to standard output failed");
         return 2;
     }
     if (!allRead) {
@@ -144,6 +205,7 @@ int run(const Options& options) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    holdClosedStandardDescriptors();
     std::ios::sync_with_stdio(false);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];

@@ -19,6 +19,10 @@ TEST(FrameLine, ReadsTheFieldsWithOrWithoutTimeAndVoka) {
         {"2010-01-02 03:04:05 VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80", 1262401445},
         {"2010-01-02T03:04:05Z Voka 86 A6 00 7F C0 1234 2B75 90 8F 80 80\r", 1262401445},
         {"2000-02-29 23:59:59 86 A6 00 7F C0 1234 2B75 90 8F 80 80", 951868799},
+        {"2010-01-02t03:04:05z VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80", 1262401445},
+        // A leap second is the last second of its minute: 2016-12-31 23:59:59.
+        {"2016-12-31 23:59:60 86 A6 00 7F C0 1234 2B75 90 8F 80 80", 1483228799},
+        {"2016-12-31T23:59:60Z 86 A6 00 7F C0 1234 2B75 90 8F 80 80", 1483228799},
     };
     for (const auto& c : cases) {
         const auto read = readFrameLine(c.line);
@@ -54,12 +58,24 @@ TEST(FrameLine, SaysWhatIsWrongWithABadLine) {
         {"2010-02-30 03:04:05 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
         {"2010-01-02 24:00:00 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
         {"2010-01-02T03:04:05 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
+        {"2016-12-31 23:58:60 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
+        {"2016-12-31 23:59:61 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
     };
     for (const auto& c : cases) {
         const auto read = readFrameLine(c.line);
         const auto* bad = std::get_if<batch::BadLine>(&read);
         ASSERT_NE(bad, nullptr) << c.line;
         EXPECT_NE(bad->reason.find(c.reason), std::string::npos) << c.line << ": " << bad->reason;
+    }
+}
+
+TEST(FrameLine, ANulByteMakesTheLineBad) {
+    for (const std::string& line : {std::string("86") + '\0' + " A6 00 7F C0 1234 2B75 90 8F 80 80",
+                                   std::string("# comment\0", 10), std::string(1, '\0')}) {
+        const auto read = readFrameLine(line);
+        const auto* bad = std::get_if<batch::BadLine>(&read);
+        ASSERT_NE(bad, nullptr);
+        EXPECT_EQ(bad->reason, "NUL byte in the line");
     }
 }
 
