@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# Decodes a generated log of 1,000,000 full frames with veskar-decode, as a report and as
-# CSV, and prints the frames per second and the peak memory of each run.
-# Usage: bench/million_frames.sh [BUILD_DIR]   (after scripts/test.sh has built everything)
+# Decodes a generated log of 1,000,000 full frames with veskar-decode, as a report, as CSV and
+# as JSON, to /dev/null, and prints for each the frames per second of CPU time (user + system,
+# the median of RUNS runs) and the peak memory. For scale it also times a plain copy of the
+# log into a file on tmpfs (the reading and writing any decoder has to do).
+# Usage: bench/million_frames.sh [BUILD_DIR] [RUNS]   (after scripts/test.sh has built it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 ensure_packages time gawk
 build=${1:-build}
+runs=${2:-5}
 decode=$build/src/veskar-decode
 frames=1000000
 log=$(mktemp --suffix=.log)
-trap 'rm -f "$log"' EXIT
+copy=$(mktemp -p /dev/shm)
+trap 'rm -f "$log" "$copy"' EXIT
 
 # A pass of full frames, one second apart, whose codes change from frame to frame.
 gawk -v n=$frames 'BEGIN {
@@ -21,12 +25,26 @@ gawk -v n=$frames 'BEGIN {
     }
 }' >"$log"
 
-for format in report csv; do
-    flag=""
-    [ "$format" = csv ] && flag=--csv
-    read -r seconds kilobytes < <( { /usr/bin/time -f "%e %M" "$decode" $flag "$log" >/dev/null; } 2>&1 )
-    gawk -v f=$frames -v s="$seconds" -v k="$kilobytes" -v name="$format" 'BEGIN {
-        printf "%-6s %d frames in %.2f s: %.0f frames/s, peak memory %.1f MB\n",
+# The median CPU seconds and the largest peak memory (kB) of a command over the runs.
+measure() {
+    for _ in $(seq "$runs"); do
+        /usr/bin/time -f "%U %S %M" "$@" 2>&1 >/dev/null | tail -n 1
+    done | gawk '{ cpu[NR] = $1 + $2; if ($3 > peak) peak = $3 }
+                 END { n = asort(cpu); printf "%.3f %d\n", cpu[int((n + 1) / 2)], peak }'
+}
+
+report() {
+    gawk -v f=$frames -v s="$2" -v k="$3" -v name="$1" 'BEGIN {
+        printf "%-6s %d frames in %.3f s of CPU: %9.0f frames/s, peak memory %.1f MB\n",
                name, f, s, (s > 0 ? f / s : 0), k / 1024
     }'
+}
+
+read -r seconds kilobytes < <(measure cp "$log" "$copy")
+report copy "$seconds" "$kilobytes"
+for format in report csv json; do
+    flag=""
+    [ "$format" != report ] && flag=--$format
+    read -r seconds kilobytes < <(measure "$decode" $flag "$log")
+    report "$format" "$seconds" "$kilobytes"
 done

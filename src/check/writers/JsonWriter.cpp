@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "check/writers/JsonWriter.h"
 
+#include <array>
 #include <cstdio>
 
 #include "check/DecodePlan.h"
+#include "check/UtcTime.h"
 #include "check/writers/TelemetryColumns.h"
+#include "decoders/Formatting.h"
 #include "decoders/StatusItems.h"
 
 namespace check {
@@ -12,145 +15,185 @@ namespace {
 
 using decoders::DecodedFrame;
 
-// A JSON string. The decoders' texts are ASCII; any other byte passes through unchanged.
-std::string quoted(std::string_view text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            std::array<char, 8> escape{};
-            std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(c));
-            json += escape.data();
-        } else {
-            json += c;
-        }
-    }
-    return json + '"';
-}
-
-// Builds an object member by member.
-class Members {
+// Writes one JSON object straight into the output, member by member.
+class Object {
   public:
-    void add(std::string_view key, const std::string& json) {
-        text += (text.empty() ? "{" : ",") + quoted(key) + ":" + json;
+    explicit Object(std::string& out) : out(out) { out += '{'; }
+    ~Object() { out += '}'; }
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+
+    // Starts a member; its value follows.
+    std::string& key(std::string_view name) {
+        if (!first) {
+            out += ',';
+        }
+        first = false;
+        string(out, name);
+        out += ':';
+        return out;
     }
-    std::string object() const { return text.empty() ? "{}" : text + "}"; }
+    void text(std::string_view name, std::string_view value) { string(key(name), value); }
+    void number(std::string_view name, std::string_view digits) { key(name).append(digits); }
+    void number(std::string_view name, std::int32_t value) {
+        key(name).append(decoders::DecimalText(value).view());
+    }
+    void null(std::string_view name) { key(name).append("null"); }
+
+    // A JSON string. The decoders' texts are ASCII; any other byte passes through unchanged.
+    static void string(std::string& out, std::string_view text) {
+        out += '"';
+        for (const char c : text) {
+            if (c == '"' || c == '\\') {
+                out += '\\';
+                out += c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                std::array<char, 8> escape{};
+                std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(c));
+                out += escape.data();
+            } else {
+                out += c;
+            }
+        }
+        out += '"';
+    }
 
   private:
-    std::string text;
+    std::string& out;
+    bool first = true;
 };
 
-const std::string null = "null";
-
-std::string stateObject(unsigned code, std::string_view name) {
-    Members state;
-    state.add("code", std::to_string(code));
-    state.add("name", quoted(name));
-    return state.object();
-}
-
-std::string healthName(decoders::Health health) {
+std::string_view healthName(decoders::Health health) {
     switch (health) {
         case decoders::Health::Normal:
-            return quoted("normal");
+            return "normal";
         case decoders::Health::Limit:
-            return quoted("limit");
+            return "limit";
         case decoders::Health::Fault:
-            return quoted("fault");
+            return "fault";
         case decoders::Health::NotCopied:
             break;
     }
-    return null;
+    return "not copied";
 }
 
-std::string channelJson(const decoders::AnalogChannel& channel, const DecodedFrame& frame) {
+void state(std::string& out, unsigned code, std::string_view name) {
+    Object state(out);
+    state.number("code", static_cast<std::int32_t>(code));
+    state.text("name", name);
+}
+
+void channel(Object& object, const decoders::AnalogChannel& channel, const DecodedFrame& frame) {
     const auto& value = frame.*channel.slots.decoded;
     if (!value) {
-        return null;
+        object.null(channel.names.key);
+        return;
     }
-    Members item;
-    item.add("raw", std::to_string(value->raw));
-    item.add("value", shortestText(value->value));
-    item.add("unit", quoted(channel.names.unit));
-    item.add("state", stateObject(value->status, value->statusName));
-    item.add("health", healthName(channel.meaning.health[value->status]));
-    return item.object();
+    Object item(object.key(channel.names.key));
+    item.number("raw", value->raw);
+    item.number("value", shortestText(value->value));
+    item.text("unit", channel.names.unit);
+    state(item.key("state"), value->status, value->statusName);
+    item.text("health", healthName(channel.meaning.health[value->status]));
 }
 
-std::string statusWordJson(const DecodedFrame& frame) {
+void statusWord(Object& object, const DecodedFrame& frame) {
     if (!frame.statusWord) {
-        return null;
+        object.null("status_word");
+        return;
     }
-    Members word;
-    word.add("word", std::to_string(frame.statusWord->word));
+    Object word(object.key("status_word"));
+    word.number("word", frame.statusWord->word);
     const auto& items = frame.statusWord->items;
     for (std::size_t i = 0; i < decoders::statusItems.size(); ++i) {
-        Members item;
-        if (i < items.size()) {
-            item.add("code", std::to_string(items[i].code));
-            if (items[i].name.empty()) {
-                item.add("value", std::to_string(items[i].value));
-            } else {
-                item.add("name", quoted(items[i].name));
-            }
+        const std::string_view key = decoders::statusItems[i].key;
+        if (i >= items.size()) {
+            word.null(key);
+            continue;
         }
-        word.add(decoders::statusItems[i].key, i < items.size() ? item.object() : null);
+        Object item(word.key(key));
+        item.number("code", items[i].code);
+        if (items[i].name.empty()) {
+            item.number("value", items[i].value);
+        } else {
+            item.text("name", items[i].name);
+        }
     }
-    return word.object();
 }
 
-std::string sunSensorJson(const DecodedFrame& frame) {
+void sunSensor(Object& object, const DecodedFrame& frame) {
     if (!frame.sunSensor) {
-        return null;
+        object.null("sun_sensor");
+        return;
     }
-    Members sun;
-    sun.add("state", stateObject(frame.sunSensor->status, frame.sunSensor->statusName));
-    sun.add("c", std::to_string(frame.sunSensor->c));
-    sun.add("d", std::to_string(frame.sunSensor->d));
-    return sun.object();
+    Object sun(object.key("sun_sensor"));
+    state(sun.key("state"), frame.sunSensor->status, frame.sunSensor->statusName);
+    sun.number("c", frame.sunSensor->c);
+    sun.number("d", frame.sunSensor->d);
 }
 
-void addItem(Members& object, const DecodeStep& step, const DecodedFrame& frame) {
+void item(Object& object, const DecodeStep& step, const DecodedFrame& frame) {
     switch (step.kind) {
         case ItemKind::Channel:
-            object.add(step.channel->names.key, channelJson(*step.channel, frame));
+            channel(object, *step.channel, frame);
             break;
         case ItemKind::UplinkCommand:
-            object.add("uplink_command",
-                       frame.uplinkCommand ? std::to_string(*frame.uplinkCommand) : null);
+            if (frame.uplinkCommand) {
+                object.number("uplink_command", *frame.uplinkCommand);
+            } else {
+                object.null("uplink_command");
+            }
             break;
         case ItemKind::StatusWord:
-            object.add("status_word", statusWordJson(frame));
+            statusWord(object, frame);
             break;
         case ItemKind::SunSensor:
-            object.add("sun_sensor", sunSensorJson(frame));
+            sunSensor(object, frame);
             break;
+    }
+}
+
+void raws(Object& object, const DecodedFrame& frame) {
+    Object raw(object.key("raw"));
+    for (std::size_t field = 0; field < fieldCount; ++field) {
+        if (const std::optional<std::uint32_t> value = rawValue(frame, field)) {
+            raw.text(frameFields[field].name,
+                     decoders::HexText(*value, frameFields[field].digits).view());
+        } else {
+            raw.null(frameFields[field].name);
+        }
     }
 }
 
 }  // namespace
 
-std::string jsonObject(const CheckRecord& record) {
+void appendJsonObject(std::string& out, const CheckRecord& record) {
     const DecodedFrame& frame = record.decoded;
-    Members object;
-    object.add("time", quoted(isoTime(frame.time)));
-    Members raw;
-    for (std::size_t field = 0; field < fieldCount; ++field) {
-        const std::string text = rawText(frame, field);
-        raw.add(frameFields[field].name, text.empty() ? null : quoted(text));
-    }
-    object.add("raw", raw.object());
+    Object object(out);
+    std::string& time = object.key("time");
+    time += '"';
+    appendUtc(time, frame.time);
+    time[time.size() - 9] = 'T';  // "2010-01-02T03:04:05Z"
+    time += "Z\"";
+    raws(object, frame);
     for (const DecodeStep& step : decodePlan) {
-        addItem(object, step, frame);
+        item(object, step, frame);
     }
-    object.add("decoding_error", record.decodingError ? quoted(*record.decodingError) : null);
-    return object.object();
+    if (record.decodingError) {
+        object.text("decoding_error", *record.decodingError);
+    } else {
+        object.null("decoding_error");
+    }
+}
+
+std::string jsonObject(const CheckRecord& record) {
+    std::string text;
+    appendJsonObject(text, record);
+    return text;
 }
 
 void JsonWriter::frame(const CheckRecord& record, std::string& out) {
-    out += jsonObject(record);
+    appendJsonObject(out, record);
     out += '\n';
 }
 
