@@ -8,17 +8,26 @@
 namespace batch {
 namespace {
 
-std::vector<std::string_view> tokensOf(std::string_view line) {
-    std::vector<std::string_view> tokens;
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The line's tokens, in a list that each call reuses, so that a line allocates nothing.
+std::vector<std::string_view>& tokensOf(std::string_view line) {
+    thread_local std::vector<std::string_view> tokens;
+    tokens.clear();
     std::size_t at = 0;
     while (at < line.size()) {
-        const std::size_t start = line.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos) {
-            break;
+        while (at < line.size() && isBlank(line[at])) {
+            ++at;
         }
-        const std::size_t end = std::min(line.find_first_of(" \t", start), line.size());
-        tokens.push_back(line.substr(start, end - start));
-        at = end;
+        const std::size_t start = at;
+        while (at < line.size() && !isBlank(line[at])) {
+            ++at;
+        }
+        if (at > start) {
+            tokens.push_back(line.substr(start, at - start));
+        }
     }
     return tokens;
 }
@@ -118,7 +127,7 @@ FrameLine readFrameLine(std::string_view line) {
     if (line.find('\0') != std::string_view::npos) {
         return BadLine{"NUL byte in the line"};
     }
-    std::vector<std::string_view> tokens = tokensOf(line);
+    std::vector<std::string_view>& tokens = tokensOf(line);
     if (tokens.empty() || tokens.front().front() == '#') {
         return NoFrame{};
     }

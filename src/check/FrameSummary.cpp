@@ -143,13 +143,18 @@ std::vector<SummaryLine> previewField(const decoders::ProgramState& state, const
     return {};
 }
 
-FieldReading readField(std::size_t field, const std::string& text) {
-    const auto digits = static_cast<std::size_t>(frameFields[field].digits);
-    bool clean = text.size() == digits;
+bool isCleanField(std::size_t field, std::string_view text) {
+    bool clean = text.size() == static_cast<std::size_t>(frameFields[field].digits);
     for (const char c : text) {
         clean =
             clean && ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'));
     }
+    return clean;
+}
+
+FieldReading readField(std::size_t field, const std::string& text) {
+    const auto digits = static_cast<std::size_t>(frameFields[field].digits);
+    const bool clean = isCleanField(field, text);
     const auto value = static_cast<std::uint32_t>(decoders::convertField(text));
     const std::uint32_t mask = digits == 4 ? 0xFFFF : 0xFF;
     return {clean, decoders::formatHex(value & mask, static_cast<int>(digits))};

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "check/CheckOperation.h"
@@ -41,5 +42,7 @@ struct FieldReading {
     std::string readAs;
 };
 FieldReading readField(std::size_t field, const std::string& text);
+// The first half of that alone: whether the text is a clean number of the field's width.
+bool isCleanField(std::size_t field, std::string_view text);
 
 }  // namespace check
