@@ -45,8 +45,9 @@ void checkOnce(FuzzedDataProvider& data, decoders::ProgramState& state) {
 
     require(block.rfind("Input at 1970-01-01 00:00:00UTC\r\n\r\n", 0) == 0);
     require(endsEveryLineWithCrLf(block));
-    const std::string ending =
-        "CW Code = \t\t" + check::frameEcho(state) + "\r\n" + std::string(72, '-') + "\r\n";
+    std::string ending = "CW Code = \t\t";
+    check::appendFrameEcho(ending, state);
+    ending += "\r\n" + std::string(72, '-') + "\r\n";
     require(block.size() >= ending.size() &&
             block.compare(block.size() - ending.size(), ending.size(), ending) == 0);
     const std::int32_t word = decoders::convertField(texts[6]);
