@@ -23,14 +23,10 @@ class Object {
     Object(const Object&) = delete;
     Object& operator=(const Object&) = delete;
 
-    // Starts a member; its value follows.
+    // Starts a member; its value follows. Keys are the program's own plain identifiers.
     std::string& key(std::string_view name) {
-        if (!first) {
-            out += ',';
-        }
+        out.append(first ? "\"" : ",\"").append(name).append("\":");
         first = false;
-        string(out, name);
-        out += ':';
         return out;
     }
     void text(std::string_view name, std::string_view value) { string(key(name), value); }
@@ -43,18 +39,24 @@ class Object {
     // A JSON string. The decoders' texts are ASCII; any other byte passes through unchanged.
     static void string(std::string& out, std::string_view text) {
         out += '"';
-        for (const char c : text) {
+        std::size_t plain = 0;  // the start of a run of characters that need no escape
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) {
+                continue;
+            }
+            out.append(text.substr(plain, i - plain));
+            plain = i + 1;
             if (c == '"' || c == '\\') {
                 out += '\\';
                 out += c;
-            } else if (static_cast<unsigned char>(c) < 0x20) {
+            } else {
                 std::array<char, 8> escape{};
                 std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(c));
                 out += escape.data();
-            } else {
-                out += c;
             }
         }
+        out.append(text.substr(plain));
         out += '"';
     }
 
