@@ -15,11 +15,15 @@
 #include "batch/BatchDecoder.h"
 #include "check/SavedFile.h"
 #include "check/writers/FrameWriter.h"
+#ifdef VESKAR_PLOT
+#include "ui/PassPlot.h"
+#endif
 
 namespace {
 
 constexpr const char* usage =
     "usage: veskar-decode [--csv | --json] [-o FILE] [FILE ...]\n"
+    "       veskar-decode --plot PICTURE.png|PICTURE.svg [FILE ...]\n"
     "\n"
     "Decodes VOKA-I beacon frames, one a line, from each FILE in turn (or standard input\n"
     "when there is none or FILE is -), as consecutive Checks of the Veskar dialog.\n"
@@ -33,6 +37,8 @@ constexpr const char* usage =
     "  --json     write JSON Lines (UTF-8): one object a frame, numbers in full precision\n"
     "  -o FILE    write to FILE (replaced only once complete); a report is written in the\n"
     "             dialog's saved-file format, with the end-of-file mark 0x1A\n"
+    "  --plot PICTURE  draw the pass view's charts of the frames, each FILE a pass in its\n"
+    "             own colour, as a PNG or SVG picture; needs no display\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
@@ -42,6 +48,7 @@ constexpr const char* usage =
 struct Options {
     const check::OutputFormat* format = check::outputFormats.data();  // the report
     std::optional<std::string> output;
+    std::optional<std::string> plot;
     std::vector<std::string> logs;
 };
 
@@ -67,9 +74,14 @@ std::optional<Options> parse(int argc, char* argv[]) {
             options.format = format;
         } else if (arg == "-o" && i + 1 < argc) {
             options.output = argv[++i];
+        } else if (arg == "--plot" && i + 1 < argc) {
+            options.plot = argv[++i];
         } else {
             std::cerr << "veskar-decode: "
-                      << (arg == "-o" ? "-o needs a FILE" : "unknown option " + arg) << "\n"
+                      << (arg == "-o"       ? "-o needs a FILE"
+                          : arg == "--plot" ? "--plot needs a PICTURE file"
+                                            : "unknown option " + arg)
+                      << "\n"
                       << "Try 'veskar-decode --help'.\n";
             return std::nullopt;
         }
@@ -107,7 +119,20 @@ bool decodeLogs(const Options& options, batch::BatchDecoder& decoder) {
     return allRead;
 }
 
+int plot(const Options& options) {
+#ifdef VESKAR_PLOT
+    return ui::plotLogs(*options.plot, options.logs, std::cerr);
+#else
+    std::cerr << "veskar-decode: --plot is not available in this build (it was built without "
+                 "Qt)\n";
+    return 2;
+#endif
+}
+
 int run(const Options& options) {
+    if (options.plot) {
+        return plot(options);
+    }
     std::optional<batch::AtomicFile> file;
     if (options.output) {
         file.emplace(*options.output);
