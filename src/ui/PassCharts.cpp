@@ -249,6 +249,7 @@ void PassCharts::buildPanels() {
             panel->bands.emplace_back(area, check::ValueBand{0.0, 0.0, Health::NotCopied});
         }
         panel->selection = new QScatterSeries();
+        panel->selection->setName(QStringLiteral("selected frame"));
         panel->selection->setMarkerSize(15.0);
         panel->selection->setColor(Qt::transparent);
         panel->selection->setBorderColor(Qt::black);
@@ -308,6 +309,7 @@ void PassCharts::passAdded() {
 
 void PassCharts::passChanged(std::size_t pass) {
     rebuildTracks(pass);
+    updateLegend();
     updateValueRanges();
     showingAll ? showAll() : redraw();
 }
@@ -351,11 +353,11 @@ void PassCharts::rebuildTracks(std::size_t pass) {
         std::vector<Track> added;
         if (panel->channel != nullptr) {
             added.push_back({pass, 0, {}, makeLine(shown.colour)});
+            added.back().series->setName(shown.name);
             for (const Health health : drawnStates) {
-                added.push_back({pass,
-                                 static_cast<std::size_t>(health),
-                                 {},
+                added.push_back({pass, static_cast<std::size_t>(health), {},
                                  makeMarkers(health, shown.colour)});
+                added.back().series->setName(shown.name + ' ' + stateSymbol(health));
             }
             for (const std::size_t i : order) {
                 const auto& value =
@@ -372,6 +374,7 @@ void PassCharts::rebuildTracks(std::size_t pass) {
         } else {
             for (std::size_t lane = 0; lane < laneCount; ++lane) {
                 Track track{pass, lane, {}, makeLine(shown.colour)};
+                track.series->setName(shown.name + ' ' + laneLabel(lane));
                 std::optional<Sample> previous;
                 for (const std::size_t i : order) {
                     const auto value = laneValue(shown.records[i].decoded, lane);
