@@ -15,6 +15,7 @@
 #include <QDateTimeAxis>
 #include <QFileInfo>
 #include <QGraphicsLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
@@ -26,6 +27,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "ui/Decimation.h"
@@ -324,12 +326,45 @@ QXYSeries* makeLine(const QColor& colour) {
     return line;
 }
 
+// A marker as a picture: Qt Charts paints such markers itself instead of making an item
+// for each point, which keeps thousands of them quick.
+QImage markerImage(Health health, const QColor& passColour) {
+    const int side = static_cast<int>(markerSize) + 2;
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(passColour, 1.0));
+    painter.setBrush(stateColour(health));
+    const QRectF box(1.0, 1.0, markerSize - 1.0, markerSize - 1.0);
+    switch (health) {
+        case Health::Normal:
+            painter.drawEllipse(box);
+            break;
+        case Health::Limit:
+            painter.drawPolygon(
+                QPolygonF{{box.center().x(), box.top()}, box.bottomRight(), box.bottomLeft()});
+            break;
+        default: {
+            QPolygonF star;
+            for (int i = 0; i < 10; ++i) {
+                const double radius = (i % 2 == 0 ? 0.5 : 0.22) * box.width();
+                const double angle = -M_PI / 2 + i * M_PI / 5;
+                star << box.center() + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+            }
+            painter.drawPolygon(star);
+        }
+    }
+    return image;
+}
+
 QXYSeries* makeMarkers(Health health, const QColor& passColour) {
     auto* markers = new QScatterSeries();
     markers->setMarkerShape(stateShape(health));
     markers->setMarkerSize(markerSize);
     markers->setColor(stateColour(health));
     markers->setBorderColor(passColour);
+    markers->setLightMarker(markerImage(health, passColour));
     return markers;
 }
 
@@ -355,7 +390,9 @@ void PassCharts::rebuildTracks(std::size_t pass) {
             added.push_back({pass, 0, {}, makeLine(shown.colour)});
             added.back().series->setName(shown.name);
             for (const Health health : drawnStates) {
-                added.push_back({pass, static_cast<std::size_t>(health), {},
+                added.push_back({pass,
+                                 static_cast<std::size_t>(health),
+                                 {},
                                  makeMarkers(health, shown.colour)});
                 added.back().series->setName(shown.name + ' ' + stateSymbol(health));
             }
@@ -462,9 +499,15 @@ void PassCharts::pan(double span) {
 void PassCharts::redraw() {
     const auto [from, to] = range;
     for (const auto& panel : panels) {
-        const int columns = std::max(200, static_cast<int>(panel->chart->plotArea().width()));
+        // A line keeps its shape with a few points every two pixels; markers, which are
+        // drawn one by one, need only one or two per marker's width.
+        const double width = std::max(400.0, panel->chart->plotArea().width());
+        const int lineColumns = static_cast<int>(width / 2);
+        const int markerColumns = static_cast<int>(width / markerSize);
         for (Track& track : panel->tracks) {
-            const std::vector<Sample> shown = decimated(track.samples, from, to, columns);
+            const bool markers = track.series->type() == QAbstractSeries::SeriesTypeScatter;
+            const std::vector<Sample> shown =
+                decimated(track.samples, from, to, markers ? markerColumns : lineColumns);
             QList<QPointF> points;
             points.reserve(static_cast<qsizetype>(shown.size()));
             for (const Sample& sample : shown) {

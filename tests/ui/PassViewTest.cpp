@@ -114,7 +114,8 @@ class PassViewTest : public DialogTest {
             return action->text().startsWith(QStringLiteral("Pass view"));
         });
         QVERIFY(item != items.end());
-        QVERIFY(items.last()->text().contains(QStringLiteral("Veskar")));  // the about box stays last
+        QVERIFY(
+            items.last()->text().contains(QStringLiteral("Veskar")));  // the about box stays last
         (*item)->trigger();
         ui::PassView* view = dialog->findChild<ui::PassView*>();
         QVERIFY(view != nullptr && view->isVisible());
@@ -146,11 +147,11 @@ class PassViewTest : public DialogTest {
             QCOMPARE(lines[0]->at(i).y(), value.value);
             // The point's marker is in the series of its state: 4.218 V is at the upper
             // limit, 4.35 V too, 2.78 V below the lower one.
-            const QString state =
-                value.status == 0 ? QStringLiteral("○") : QStringLiteral("△");
+            const QString state = value.status == 0 ? QStringLiteral("○") : QStringLiteral("△");
             bool found = false;
             for (QXYSeries* markers : seriesOf(chart, QAbstractSeries::SeriesTypeScatter)) {
-                if (markers->name().endsWith(state) && markers->points().contains(lines[0]->at(i))) {
+                if (markers->name().endsWith(state) &&
+                    markers->points().contains(lines[0]->at(i))) {
                     found = true;
                 }
             }
@@ -169,11 +170,12 @@ class PassViewTest : public DialogTest {
 
     void aLogWithTwoPassesGivesTwoSeries() {
         ui::PassView* view = openedView();
-        const QString first = writeLog("first.log",
-                                       "2010-01-02 03:04:05 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n"
-                                       "2010-01-02 03:05:05 87 A5 00 7F C0 1234 2B75 90 8F 80 80\n");
-        const QString second = writeLog("second.log",
-                                        "2010-01-03 04:04:05 88 A4 00 7F C0 1234 2B75 90 8F 80 80\n");
+        const QString first =
+            writeLog("first.log",
+                     "2010-01-02 03:04:05 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n"
+                     "2010-01-02 03:05:05 87 A5 00 7F C0 1234 2B75 90 8F 80 80\n");
+        const QString second =
+            writeLog("second.log", "2010-01-03 04:04:05 88 A4 00 7F C0 1234 2B75 90 8F 80 80\n");
         QVERIFY(view->openLogs({first, second}));
         QCOMPARE(view->shownPasses().size(), std::size_t{3});  // this run, and the two logs
         for (std::size_t chart = 0; chart < timelineChart; ++chart) {
@@ -189,9 +191,10 @@ class PassViewTest : public DialogTest {
 
     void zoomAndPanKeepTheChartsAligned() {
         ui::PassView* view = openedView();
-        QVERIFY(view->openLogs({writeLog("long.log",
-                                         "2010-01-02 03:00:00 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n"
-                                         "2010-01-02 04:00:00 87 A5 00 7F C0 1234 2B75 90 8F 80 80\n")}));
+        QVERIFY(view->openLogs(
+            {writeLog("long.log",
+                      "2010-01-02 03:00:00 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n"
+                      "2010-01-02 04:00:00 87 A5 00 7F C0 1234 2B75 90 8F 80 80\n")}));
         QVERIFY(QTest::qWaitForWindowExposed(view));
         ui::PassCharts* charts = view->charts();
         const auto before = charts->timeRange();
@@ -208,10 +211,11 @@ class PassViewTest : public DialogTest {
         QVERIFY(after.second - after.first < 0.7 * (before.second - before.first));
         const QRectF area = charts->chart(0)->plotArea();
         for (std::size_t i = 0; i < charts->chartCount(); ++i) {
-            const auto* axis = qobject_cast<QDateTimeAxis*>(
-                charts->chart(i)->axes(Qt::Horizontal).constFirst());
+            const auto* axis =
+                qobject_cast<QDateTimeAxis*>(charts->chart(i)->axes(Qt::Horizontal).constFirst());
             QCOMPARE(static_cast<double>(axis->min().toMSecsSinceEpoch()), std::floor(after.first));
-            QCOMPARE(static_cast<double>(axis->max().toMSecsSinceEpoch()), std::floor(after.second));
+            QCOMPARE(static_cast<double>(axis->max().toMSecsSinceEpoch()),
+                     std::floor(after.second));
             QCOMPARE(charts->chart(i)->plotArea().left(), area.left());
             QCOMPARE(charts->chart(i)->plotArea().width(), area.width());
         }
@@ -281,7 +285,8 @@ class PassViewTest : public DialogTest {
         QVERIFY(!view->openLogs({log}));
         QListWidget* messages = view->messageList();
         QCOMPARE(messages->count(), 2);
-        QVERIFY(messages->item(0)->text().startsWith(log + QStringLiteral(":3: expected 11 fields")));
+        QVERIFY(
+            messages->item(0)->text().startsWith(log + QStringLiteral(":3: expected 11 fields")));
         QVERIFY(messages->item(1)->text().startsWith(log + QStringLiteral(":5: malformed time")));
         QCOMPARE(view->tableModel()->rowCount(), 3);
         QCOMPARE(drawnLines(view->charts()->chart(batteryVoltageChart)).constFirst()->count(), 3);
