@@ -119,7 +119,7 @@ bool decodeLogs(const Options& options, batch::BatchDecoder& decoder) {
     return allRead;
 }
 
-int plot(const Options& options) {
+int plot([[maybe_unused]] const Options& options) {
 #ifdef VESKAR_PLOT
     return ui::plotLogs(*options.plot, options.logs, std::cerr);
 #else

@@ -62,7 +62,7 @@ namespace {
 constexpr int chartHeight = 170;
 constexpr int timelineHeight = 360;
 constexpr std::size_t bandSlots = 8;  // more than any classification has bands
-constexpr double markerSize = 7.0;
+constexpr double markerSize = 10.0;
 constexpr std::array<Health, 3> drawnStates{Health::Normal, Health::Limit, Health::Fault};
 
 QColor stateColour(Health health) {
@@ -329,14 +329,14 @@ QXYSeries* makeLine(const QColor& colour) {
 // A marker as a picture: Qt Charts paints such markers itself instead of making an item
 // for each point, which keeps thousands of them quick.
 QImage markerImage(Health health, const QColor& passColour) {
-    const int side = static_cast<int>(markerSize) + 2;
+    const int side = static_cast<int>(markerSize);
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(passColour, 1.0));
     painter.setBrush(stateColour(health));
-    const QRectF box(1.0, 1.0, markerSize - 1.0, markerSize - 1.0);
+    const QRectF box(0.5, 0.5, markerSize - 1.0, markerSize - 1.0);
     switch (health) {
         case Health::Normal:
             painter.drawEllipse(box);

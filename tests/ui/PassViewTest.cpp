@@ -299,7 +299,7 @@ class PassViewTest : public DialogTest {
     // Leaves a picture of the view after the committed pass log beside the build.
     void rendersTheViewAfterThePassLog() {
         ui::PassView* view = openedView();
-        view->resize(1400, 1000);
+        view->resize(1400, 1300);
         view->openLogs({passLog});
         view->tableView()->selectRow(1);
         QVERIFY(QTest::qWaitForWindowExposed(view));
