@@ -25,9 +25,9 @@ int errorColumn() {
 
 FrameTableModel::FrameTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void FrameTableModel::setPasses(const std::vector<Pass>* shown) {
+void FrameTableModel::setPasses(const std::vector<Pass>* shownPasses) {
     beginResetModel();
-    passes = shown;
+    passes = shownPasses;
     rows.clear();
     firstRows.clear();
     for (std::size_t pass = 0; passes != nullptr && pass < passes->size(); ++pass) {

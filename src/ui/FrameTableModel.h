@@ -21,7 +21,7 @@ class FrameTableModel : public QAbstractTableModel {
     explicit FrameTableModel(QObject* parent = nullptr);
 
     // The passes live in the caller; call passAdded or recordAdded after each change.
-    void setPasses(const std::vector<Pass>* passes);
+    void setPasses(const std::vector<Pass>* shownPasses);
     void passAdded();
     void recordAdded(std::size_t pass);
 

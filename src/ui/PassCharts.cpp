@@ -202,6 +202,16 @@ PassCharts::PassCharts(QWidget* parent) : QWidget(parent) {
     layout->addWidget(legend);
     buildPanels();
     updateLegend();
+    // Plot areas are aligned, and the charts redrawn for a new width, once the layout has
+    // settled, once however many changes came before.
+    aligner = new QTimer(this);
+    aligner->setSingleShot(true);
+    aligner->setInterval(0);
+    connect(aligner, &QTimer::timeout, this, &PassCharts::alignPlotAreas);
+    resizer = new QTimer(this);
+    resizer->setSingleShot(true);
+    resizer->setInterval(0);
+    connect(resizer, &QTimer::timeout, this, &PassCharts::redraw);
 }
 
 PassCharts::~PassCharts() = default;
@@ -285,8 +295,8 @@ TimeChartView* PassCharts::chartView(std::size_t index) const {
     return panels.at(index)->view;
 }
 
-void PassCharts::setPasses(const std::vector<Pass>* shown) {
-    passes = shown;
+void PassCharts::setPasses(const std::vector<Pass>* shownPasses) {
+    passes = shownPasses;
     for (const auto& panel : panels) {
         for (Track& track : panel->tracks) {
             panel->chart->removeSeries(track.series);
@@ -520,7 +530,7 @@ void PassCharts::redraw() {
             area->lowerSeries()->replace(QList<QPointF>{{from, band.low}, {to, band.low}});
         }
     }
-    QTimer::singleShot(0, this, &PassCharts::alignPlotAreas);
+    aligner->start();
 }
 
 // The battery voltage of the latest frame that has one, which the solar cell's eclipse
@@ -620,7 +630,7 @@ void PassCharts::alignPlotAreas() {
 
 void PassCharts::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    QTimer::singleShot(0, this, [this] { redraw(); });
+    resizer->start();
 }
 
 void PassCharts::updateLegend() {

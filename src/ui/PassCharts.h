@@ -10,6 +10,7 @@
 
 class QChart;
 class QLabel;
+class QTimer;
 class QXYSeries;
 
 namespace ui {
@@ -31,7 +32,7 @@ class PassCharts : public QWidget {
 
     // The passes to draw; they live in the caller. Call passAdded or passChanged after each
     // change of the vector or of a pass.
-    void setPasses(const std::vector<Pass>* passes);
+    void setPasses(const std::vector<Pass>* shownPasses);
     void passAdded();
     void passChanged(std::size_t pass);
 
@@ -81,6 +82,8 @@ class PassCharts : public QWidget {
     std::pair<double, double> range{0.0, 1.0};
     bool showingAll = true;
     bool aligning = false;
+    QTimer* aligner = nullptr;
+    QTimer* resizer = nullptr;
 };
 
 }  // namespace ui

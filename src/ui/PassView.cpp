@@ -121,8 +121,8 @@ QWidget* PassView::makeLowerPart() {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-    table->setColumnWidth(1, table->fontMetrics().horizontalAdvance(
-                                 QStringLiteral("2010-01-02T03:04:05Z")) + 16);
+    table->setColumnWidth(
+        1, table->fontMetrics().horizontalAdvance(QStringLiteral("2010-01-02T03:04:05Z")) + 16);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) {

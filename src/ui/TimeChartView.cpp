@@ -52,7 +52,7 @@ void TimeChartView::mousePressEvent(QMouseEvent* event) {
 }
 
 void TimeChartView::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging && (event->buttons() & Qt::LeftButton)) {
+    if (dragging && event->buttons().testFlag(Qt::LeftButton)) {
         const double span = timeAt(lastPosition) - timeAt(event->pos());
         lastPosition = event->pos();
         if (span != 0.0) {
