@@ -275,6 +275,10 @@ void PassCharts::buildPanels() {
         connect(panel->view, &TimeChartView::zoomRequested, this, &PassCharts::zoom);
         connect(panel->view, &TimeChartView::panRequested, this, &PassCharts::pan);
         connect(panel->view, &TimeChartView::showAllRequested, this, &PassCharts::showAll);
+        const ChartPanel* owner = panel.get();
+        connect(
+            panel->view, &TimeChartView::pointed, this,
+            [this, owner](QPoint position, bool clicked) { pointAt(*owner, position, clicked); });
         panels.push_back(std::move(panel));
     };
     for (const decoders::AnalogChannel& channel : decoders::analogChannels) {
@@ -443,14 +447,6 @@ void PassCharts::rebuildTracks(std::size_t pass) {
             panel->chart->addSeries(track.series);
             track.series->attachAxis(panel->time);
             track.series->attachAxis(panel->values);
-            const ChartPanel* owner = panel.get();
-            const QXYSeries* series = track.series;
-            connect(track.series, &QXYSeries::hovered, this,
-                    [this, owner, series](const QPointF& point, bool entered) {
-                        showHover(*owner, series, point, entered);
-                    });
-            connect(track.series, &QXYSeries::clicked, this,
-                    [this, owner, series](const QPointF& point) { pick(*owner, series, point); });
             tracks.push_back(std::move(track));
         }
     }
@@ -654,75 +650,68 @@ void PassCharts::updateLegend() {
 
 namespace {
 
-// The sample of a track nearest a point on the chart.
-const Sample* nearestSample(const std::vector<Sample>& samples, QPointF point) {
-    if (samples.empty()) {
-        return nullptr;
-    }
-    const auto at = std::lower_bound(samples.begin(), samples.end(), point.x(),
-                                     [](const Sample& s, double t) { return s.time < t; });
-    const Sample* best = nullptr;
-    double bestDistance = std::numeric_limits<double>::max();
-    for (auto it = at == samples.begin() ? at : at - 1; it != samples.end() && it <= at; ++it) {
-        const double distance = std::abs(it->time - point.x());
-        if (distance < bestDistance) {
-            best = &*it;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
-
-const Track* trackOf(const ChartPanel& panel, const QXYSeries* series) {
-    for (const Track& track : panel.tracks) {
-        if (track.series == series) {
-            return &track;
-        }
-    }
-    return nullptr;
-}
+constexpr double reach = 10.0;  // pixels from a point that still point at it
 
 }  // namespace
 
-void PassCharts::showHover(const ChartPanel& panel, const QXYSeries* series, QPointF point,
-                           bool entered) {
-    if (!entered) {
+// The drawn sample nearest a place on a chart, within reach.
+PassCharts::Nearest PassCharts::nearestTo(const ChartPanel& panel, QPoint viewPosition) const {
+    const QPointF place = panel.chart->mapFromScene(panel.view->mapToScene(viewPosition));
+    const double time = panel.chart->mapToValue(place).x();
+    const double span =
+        (range.second - range.first) / std::max(1.0, panel.chart->plotArea().width());
+    Nearest nearest;
+    double best = reach;
+    for (const Track& track : panel.tracks) {
+        if (track.series->type() != QAbstractSeries::SeriesTypeLine) {
+            continue;  // the markers are the line's points again
+        }
+        const auto byTime = [](const Sample& s, double t) { return s.time < t; };
+        auto it = std::lower_bound(track.samples.begin(), track.samples.end(), time - reach * span,
+                                   byTime);
+        for (; it != track.samples.end() && it->time <= time + reach * span; ++it) {
+            const QPointF at = panel.chart->mapToPosition({it->time, it->value}, track.series);
+            const double distance = std::hypot(at.x() - place.x(), at.y() - place.y());
+            if (distance <= best) {
+                best = distance;
+                nearest = {&track, &*it};
+            }
+        }
+    }
+    return nearest;
+}
+
+// Hovering a point shows its time, value and state; a click selects its frame.
+void PassCharts::pointAt(const ChartPanel& panel, QPoint viewPosition, bool clicked) {
+    const Nearest nearest = nearestTo(panel, viewPosition);
+    if (nearest.sample == nullptr) {
         QToolTip::hideText();
         return;
     }
-    const Track* found = trackOf(panel, series);
-    if (found == nullptr) {
+    const FrameRef frame{nearest.track->pass, nearest.sample->record};
+    if (clicked) {
+        emit framePicked(frame);
         return;
     }
-    const Track& track = *found;
-    const Sample* sample = nearestSample(track.samples, point);
-    if (sample == nullptr) {
-        return;
-    }
-    const Pass& pass = passes->at(track.pass);
-    const decoders::DecodedFrame& frame = pass.records.at(sample->record).decoded;
-    QString text = utcText(axisTime(frame.time)) + QStringLiteral("  ") + pass.name + '\n';
+    QToolTip::showText(panel.view->mapToGlobal(viewPosition),
+                       describe(panel, *nearest.track, frame), panel.view);
+}
+
+QString PassCharts::describe(const ChartPanel& panel, const Track& track, FrameRef frame) const {
+    const Pass& pass = passes->at(frame.pass);
+    const decoders::DecodedFrame& decoded = pass.records.at(frame.record).decoded;
+    QString text = utcText(axisTime(decoded.time)) + QStringLiteral("  ") + pass.name + '\n';
     if (panel.channel != nullptr) {
-        const auto& value = check::channelValueIn(*panel.channel, frame);
+        const auto& value = check::channelValueIn(*panel.channel, decoded);
         const Health health = panel.channel->meaning.health.at(value->status);
         text += QStringLiteral("%1: %2  %3 %4")
                     .arg(channelTitle(*panel.channel),
-                         QString::fromStdString(check::shortestText(value->value)),
+                         QString::number(value->value, 'f', panel.channel->report.decimals),
                          stateSymbol(health), QString::fromStdString(value->statusName));
-    } else if (const auto value = laneValue(frame, track.lane)) {
+    } else if (const auto value = laneValue(decoded, track.lane)) {
         text += laneLabel(track.lane) + QStringLiteral(": ") + QString::fromStdString(value->text);
     }
-    QToolTip::showText(QCursor::pos(), text, panel.view);
-}
-
-void PassCharts::pick(const ChartPanel& panel, const QXYSeries* series, QPointF point) {
-    const Track* track = trackOf(panel, series);
-    if (track == nullptr) {
-        return;
-    }
-    if (const Sample* sample = nearestSample(track->samples, point)) {
-        emit framePicked({track->pass, sample->record});
-    }
+    return text;
 }
 
 void PassCharts::select(FrameRef frame) {

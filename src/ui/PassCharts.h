@@ -11,12 +11,13 @@
 class QChart;
 class QLabel;
 class QTimer;
-class QXYSeries;
 
 namespace ui {
 
 class TimeChartView;
 struct ChartPanel;
+struct Sample;
+struct Track;
 
 // The pass view's charts, one above the other on a common UTC time axis: one per analog
 // channel, with the bands of its classification shaded and each point marked by its state,
@@ -72,8 +73,13 @@ class PassCharts : public QWidget {
     double latestBatteryVoltage() const;
     void alignPlotAreas();
     void updateLegend();
-    void showHover(const ChartPanel& panel, const QXYSeries* series, QPointF point, bool entered);
-    void pick(const ChartPanel& panel, const QXYSeries* series, QPointF point);
+    struct Nearest {
+        const Track* track = nullptr;
+        const Sample* sample = nullptr;
+    };
+    Nearest nearestTo(const ChartPanel& panel, QPoint viewPosition) const;
+    void pointAt(const ChartPanel& panel, QPoint viewPosition, bool clicked);
+    QString describe(const ChartPanel& panel, const Track& track, FrameRef frame) const;
     std::pair<double, double> fullRange() const;
 
     const std::vector<Pass>* passes = nullptr;

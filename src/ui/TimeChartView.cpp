@@ -18,7 +18,7 @@ constexpr double panStep = 0.1;   // one key press moves by a tenth of the range
 TimeChartView::TimeChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent) {
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);
+    viewport()->setMouseTracking(true);  // the pointer at rest over a point tells about it
 }
 
 double TimeChartView::timeAt(QPoint position) const {
@@ -46,6 +46,7 @@ void TimeChartView::wheelEvent(QWheelEvent* event) {
 void TimeChartView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         dragging = true;
+        dragged = false;
         lastPosition = event->pos();
     }
     QChartView::mousePressEvent(event);
@@ -56,13 +57,19 @@ void TimeChartView::mouseMoveEvent(QMouseEvent* event) {
         const double span = timeAt(lastPosition) - timeAt(event->pos());
         lastPosition = event->pos();
         if (span != 0.0) {
+            dragged = true;
             emit panRequested(span);
         }
+    } else {
+        emit pointed(event->pos(), false);
     }
     QChartView::mouseMoveEvent(event);
 }
 
 void TimeChartView::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragging && !dragged && event->button() == Qt::LeftButton) {
+        emit pointed(event->pos(), true);
+    }
     dragging = false;
     QChartView::mouseReleaseEvent(event);
 }

@@ -22,6 +22,8 @@ class TimeChartView : public QChartView {
     // Move the range by a span of the axis.
     void panRequested(double span);
     void showAllRequested();
+    // The pointer rests at a place of the view, or clicked there without dragging.
+    void pointed(QPoint position, bool clicked);
 
   protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -35,6 +37,7 @@ class TimeChartView : public QChartView {
     double visibleSpan() const;
 
     bool dragging = false;
+    bool dragged = false;
     QPoint lastPosition;
 };
 

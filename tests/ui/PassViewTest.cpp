@@ -14,6 +14,7 @@
 #include <QSvgRenderer>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include "DialogTest.h"
@@ -166,6 +167,26 @@ class PassViewTest : public DialogTest {
         QVERIFY(view->blockView()->toPlainText().contains(QStringLiteral("Battery Voltage =")));
         QVERIFY(view->blockView()->toPlainText().contains(QStringLiteral("2B75")));
         QVERIFY(dialog->analysisText().find("Battery Voltage =") != std::string::npos);
+
+        // A click on a point selects its frame's row.
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QApplication::processEvents();
+        ui::TimeChartView* chartView = view->charts()->chartView(batteryVoltageChart);
+        const QPointF point = lines[0]->at(2);
+        const QPoint place =
+            chartView->mapFromScene(chart->mapToScene(chart->mapToPosition(point, lines[0])));
+        QTest::mouseClick(chartView->viewport(), Qt::LeftButton, {}, place);
+        QCOMPARE(table->currentIndex().row(), 2);
+
+        // Resting on it tells its time, value and state.
+        const QPoint rest = place + QPoint(1, 1);
+        QMouseEvent move(QEvent::MouseMove, rest, chartView->viewport()->mapToGlobal(rest),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(chartView->viewport(), &move);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(QStringLiteral("2010-01-02T03:04:05Z")));
+        QVERIFY(QToolTip::text().contains(QStringLiteral("Battery voltage [V]: 2.795")));
+        QVERIFY(QToolTip::text().contains(QStringLiteral("LowerLimit")));
     }
 
     void aLogWithTwoPassesGivesTwoSeries() {
