@@ -317,6 +317,14 @@ class PassViewTest : public DialogTest {
         QVERIFY(view->statusLine()->text().contains(QStringLiteral("absent.log")));
     }
 
+    void theOpenButtonReadsLogsOffTheUiThread() {
+        ui::PassView* view = openedView();
+        view->openLogsInBackground({passLog});
+        QTRY_COMPARE(view->shownPasses().size(), std::size_t{2});
+        QCOMPARE(view->tableModel()->rowCount(), 3);
+        QCOMPARE(view->messageList()->count(), 2);
+    }
+
     // Leaves a picture of the view after the committed pass log beside the build.
     void rendersTheViewAfterThePassLog() {
         ui::PassView* view = openedView();
