@@ -185,11 +185,6 @@ QString timeFormat(double span) {
     return span < 2 * day ? QStringLiteral("hh:mm:ss") : QStringLiteral("yyyy-MM-dd hh:mm");
 }
 
-QString utcText(double axis) {
-    const double seconds = (axis - PassCharts::axisTime(0)) / 1000.0;
-    return QString::fromStdString(check::isoTime(static_cast<std::time_t>(seconds)));
-}
-
 }  // namespace
 
 PassCharts::PassCharts(QWidget* parent) : QWidget(parent) {
@@ -217,8 +212,16 @@ PassCharts::PassCharts(QWidget* parent) : QWidget(parent) {
 PassCharts::~PassCharts() = default;
 
 double PassCharts::axisTime(std::time_t time) {
-    // The axis shows local time; shifting by the zone's offset makes it show UTC.
-    static const double offset = QDateTime::currentDateTime().offsetFromUtc() * 1000.0;
+    // The axis shows local time; shifting each time by the zone's offset at that time makes
+    // it show UTC, summer time included. The offset is looked up once an hour of frames, as
+    // the lookup is slow and frames come in time order.
+    constexpr std::time_t hour = 3600;
+    static std::time_t lastHour = -1;
+    static double offset = 0.0;
+    if (time / hour != lastHour) {
+        lastHour = time / hour;
+        offset = QDateTime::fromSecsSinceEpoch(time).offsetFromUtc() * 1000.0;
+    }
     return static_cast<double>(time) * 1000.0 - offset;
 }
 
@@ -700,7 +703,8 @@ void PassCharts::pointAt(const ChartPanel& panel, QPoint viewPosition, bool clic
 QString PassCharts::describe(const ChartPanel& panel, const Track& track, FrameRef frame) const {
     const Pass& pass = passes->at(frame.pass);
     const decoders::DecodedFrame& decoded = pass.records.at(frame.record).decoded;
-    QString text = utcText(axisTime(decoded.time)) + QStringLiteral("  ") + pass.name + '\n';
+    QString text = QString::fromStdString(check::isoTime(decoded.time)) + QStringLiteral("  ") +
+                   pass.name + '\n';
     if (panel.channel != nullptr) {
         const auto& value = check::channelValueIn(*panel.channel, decoded);
         const Health health = panel.channel->meaning.health.at(value->status);
