@@ -90,6 +90,8 @@ constexpr const char* keyboardHelp =
     "Ctrl+Enter starts a new line in the result box, Ctrl+Tab types a tab there.\n"
     "Tab and Shift+Tab move between the controls.\n"
     "Alt+Space, or a right-click on the dialog, opens the window menu with the about box.\n"
+    "Ctrl+P opens the pass view: this run's Checks and logs of earlier passes as charts "
+    "and a table.\n"
     "Esc closes Veskar at once; save the result first.";
 
 constexpr const char* copyrightLine = "Copyright © 2026 The Veskar developers";

@@ -19,11 +19,15 @@
 #include "batch/SignalCleanup.h"
 #include "check/SavedFile.h"
 #include "check/writers/FrameWriter.h"
+#ifdef VESKAR_PLOT
+#include "ui/PassPlot.h"
+#endif
 
 namespace {
 
 constexpr const char* usage =
     "usage: veskar-decode [--csv | --json] [--strict] [-o FILE] [FILE ...]\n"
+    "       veskar-decode --plot PICTURE.png|PICTURE.svg [FILE ...]\n"
     "\n"
     "Decodes VOKA-I beacon frames, one a line, from each FILE in turn (or standard input\n"
     "when there is none or FILE is -), as consecutive Checks of the Veskar dialog.\n"
@@ -41,6 +45,8 @@ constexpr const char* usage =
     "  -o FILE    write to FILE (replaced only once complete, keeping its mode); a report\n"
     "             is written in the dialog's saved-file format, with the end-of-file mark\n"
     "             0x1A\n"
+    "  --plot PICTURE  draw the pass view's charts of the frames, each FILE a pass in its\n"
+    "             own colour, as a PNG or SVG picture; needs no display\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
@@ -51,6 +57,7 @@ struct Options {
     const check::OutputFormat* format = check::outputFormats.data();  // the report
     bool strict = false;
     std::optional<std::string> output;
+    std::optional<std::string> plot;
     std::vector<std::string> logs;
 };
 
@@ -83,8 +90,12 @@ std::optional<Options> parse(int argc, char* argv[]) {
             options.strict = true;
         } else if (arg == "-o" && i + 1 < argc) {
             options.output = argv[++i];
+        } else if (arg == "--plot" && i + 1 < argc) {
+            options.plot = argv[++i];
         } else {
-            say((arg == "-o" ? "-o needs a FILE" : "unknown option " + batch::printable(arg)) +
+            say((arg == "-o"       ? "-o needs a FILE"
+                 : arg == "--plot" ? "--plot needs a PICTURE file"
+                                   : "unknown option " + batch::printable(arg)) +
                 "\nTry 'veskar-decode --help'.");
             return std::nullopt;
         }
@@ -159,7 +170,19 @@ void holdClosedStandardDescriptors() {
     }
 }
 
+int plot([[maybe_unused]] const Options& options) {
+#ifdef VESKAR_PLOT
+    return ui::plotLogs(*options.plot, options.logs, std::cerr);
+#else
+    say("--plot is not available in this build (it was built without Qt)");
+    return 2;
+#endif
+}
+
 int run(const Options& options) {
+    if (options.plot) {
+        return plot(options);
+    }
     std::optional<batch::AtomicFile> file;
     if (options.output) {
         const std::string shown = batch::printable(*options.output);

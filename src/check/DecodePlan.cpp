@@ -67,7 +67,7 @@ std::optional<std::uint32_t> rawValue(const decoders::DecodedFrame& frame, std::
             }
             return std::nullopt;
         default: {
-            const auto& value = frame.*decodePlan[stepOf(field)].channel->slots.decoded;
+            const auto& value = frame.*decodePlan[stepOf(field)].channel->places.decoded;
             return value ? std::optional<std::uint32_t>(value->raw) : std::nullopt;
         }
     }

@@ -23,7 +23,7 @@ SummaryLine notCopied(std::string_view label) {
 }
 
 SummaryLine channelLine(const AnalogChannel& channel, const DecodedFrame& frame) {
-    const auto& value = frame.*channel.slots.decoded;
+    const auto& value = frame.*channel.places.decoded;
     if (!value) {
         return notCopied(channel.names.panelLabel);
     }

@@ -62,7 +62,7 @@ struct ChannelMeaning {
 };
 
 // Where the channel's values live in the program state, the record and the decoded frame.
-struct ChannelSlots {
+struct ChannelPlaces {
     std::string ProgramState::*field;
     std::uint8_t ProgramState::*rawSlot;
     std::uint8_t space::SatelliteStatus::*raw;
@@ -78,7 +78,7 @@ struct AnalogChannel {
     ChannelNames names;
     ChannelMeaning meaning;
     ReportLayout report;
-    ChannelSlots slots;
+    ChannelPlaces places;
 };
 
 constexpr std::size_t analogChannelCount = 7;

@@ -64,23 +64,23 @@ int Analyzer::getDayNightMode() const {
 
 // Decodes one analog channel, appends its line and gives its engineering value.
 double Analyzer::analyzeChannel(const AnalogChannel& channel) {
-    const ChannelSlots& slots = channel.slots;
+    const ChannelPlaces& places = channel.places;
     space::SatelliteStatus record;
-    const auto raw = static_cast<std::uint8_t>(convertField(state.*slots.field));
-    record.*slots.raw = raw;
+    const auto raw = static_cast<std::uint8_t>(convertField(state.*places.field));
+    record.*places.raw = raw;
     const bool daylight = channel.meaning.readsDayNight && getDayNightMode() != 0;
 
     const double value = channelValue(channel, raw, record);
-    record.*slots.value = value;
-    record.*slots.status =
+    record.*places.value = value;
+    record.*places.status =
         channel.meaning.classify({raw, value, daylight, state.lastBatteryVoltage});
-    const std::string statusName = (record.*slots.statusName)();
+    const std::string statusName = (record.*places.statusName)();
 
-    state.*slots.rawSlot = raw;
+    state.*places.rawSlot = raw;
     report(channelReportLine(channel, raw));
 
     if (decoded != nullptr) {
-        decoded->*slots.decoded = ChannelValue{raw, value, record.*slots.status, statusName};
+        decoded->*places.decoded = ChannelValue{raw, value, record.*places.status, statusName};
     }
     return value;
 }

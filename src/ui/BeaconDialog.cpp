@@ -20,6 +20,7 @@
 #include "ui/EntryValidator.h"
 #include "ui/InfoPanel.h"
 #include "ui/PanelPresenter.h"
+#include "ui/PassView.h"
 #include "ui/ResultBox.h"
 #include "ui/Services.h"
 
@@ -63,6 +64,7 @@ CBeaconDialog::CBeaconDialog(Services& services, QWidget* parent)
     session.addListener([this](const check::CheckRecord& record) { emit frameChecked(record); });
     wireControls();
     OnInitDialog();
+    attachPassView(*this);
 }
 
 // Adds the about box to the window menu, sets the icon and puts the focus on Check.

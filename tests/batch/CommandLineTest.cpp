@@ -119,3 +119,23 @@ TEST_F(CommandLine, HelpAndVersion) {
 }
 
 }  // namespace
+
+namespace {
+
+// --plot draws with Qt; a build without the dialog says so instead.
+TEST_F(CommandLine, PlotNeedsAPictureFileAndABuildWithTheDialog) {
+    EXPECT_EQ(run("--plot"), 2);
+    EXPECT_NE(errors.find("--plot needs a PICTURE file"), std::string::npos);
+#ifdef VESKAR_PLOT
+    EXPECT_EQ(run("--plot pass.svg -", frame), 0);
+    EXPECT_EQ(slurp(dir / "pass.svg").substr(0, 5), "<?xml");
+    EXPECT_EQ(run("--plot pass.txt -", frame), 2);
+    EXPECT_NE(errors.find("ending in .png or .svg"), std::string::npos);
+#else
+    EXPECT_EQ(run("--plot pass.svg -", frame), 2);
+    EXPECT_NE(errors.find("--plot is not available in this build"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "pass.svg"));
+#endif
+}
+
+}  // namespace

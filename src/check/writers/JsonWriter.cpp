@@ -86,7 +86,7 @@ void state(std::string& out, unsigned code, std::string_view name) {
 }
 
 void channel(Object& object, const decoders::AnalogChannel& channel, const DecodedFrame& frame) {
-    const auto& value = frame.*channel.slots.decoded;
+    const auto& value = frame.*channel.places.decoded;
     if (!value) {
         object.null(channel.names.key);
         return;

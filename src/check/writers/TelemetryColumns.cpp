@@ -14,14 +14,14 @@ const std::vector<TelemetryColumn>& telemetryColumns() {
         visitTelemetry(nullptr, [&columns](std::string_view name, const CellView& /*view*/) {
             const std::size_t index = columns.size();
             columns.push_back({std::string(name), [index](const decoders::DecodedFrame& frame) {
-                                   std::string text;
+                                   TelemetryCell cell;
                                    std::size_t at = 0;
                                    visitTelemetry(&frame, [&](std::string_view, const CellView& v) {
                                        if (at++ == index) {
-                                           text = v.text;
+                                           cell = {std::string(v.text), v.number};
                                        }
                                    });
-                                   return text;
+                                   return cell;
                                }});
         });
         return columns;

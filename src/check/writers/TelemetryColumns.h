@@ -32,9 +32,13 @@ template <typename Cell>
 void visitTelemetry(const decoders::DecodedFrame* frame, Cell&& cell);
 
 // The same columns one by one, for tables that fill cell by cell.
+struct TelemetryCell {
+    std::string text;
+    std::optional<double> number;
+};
 struct TelemetryColumn {
     std::string name;  // "battery_voltage_V"
-    std::function<std::string(const decoders::DecodedFrame&)> text;
+    std::function<TelemetryCell(const decoders::DecodedFrame&)> cell;
 };
 const std::vector<TelemetryColumn>& telemetryColumns();
 
@@ -57,8 +61,8 @@ template <typename Cell>
 void channel(const decoders::AnalogChannel& channel, const decoders::DecodedFrame* frame,
              Cell& cell) {
     const auto& names = channel.names;
-    const auto* value = frame != nullptr && frame->*channel.slots.decoded
-                            ? &*(frame->*channel.slots.decoded)
+    const auto* value = frame != nullptr && frame->*channel.places.decoded
+                            ? &*(frame->*channel.places.decoded)
                             : nullptr;
     std::string name(names.key);
     if (!names.unit.empty()) {
