@@ -15,13 +15,11 @@
 #include "Version.h"
 #include "batch/AtomicFile.h"
 #include "batch/BatchDecoder.h"
+#include "batch/PlotCommand.h"
 #include "batch/Printable.h"
 #include "batch/SignalCleanup.h"
 #include "check/SavedFile.h"
 #include "check/writers/FrameWriter.h"
-#ifdef VESKAR_PLOT
-#include "ui/PassPlot.h"
-#endif
 
 namespace {
 
@@ -170,18 +168,9 @@ void holdClosedStandardDescriptors() {
     }
 }
 
-int plot([[maybe_unused]] const Options& options) {
-#ifdef VESKAR_PLOT
-    return ui::plotLogs(*options.plot, options.logs, std::cerr);
-#else
-    say("--plot is not available in this build (it was built without Qt)");
-    return 2;
-#endif
-}
-
 int run(const Options& options) {
     if (options.plot) {
-        return plot(options);
+        return batch::runPlot(*options.plot, options.logs);
     }
     std::optional<batch::AtomicFile> file;
     if (options.output) {
