@@ -1,9 +1,9 @@
 # Sourced by the run and test commands: installs the Debian packages they need.
 # As root it installs what is missing; otherwise it prints the exact command and stops.
 
-# Building and running the program: the toolchain, Qt 6 Widgets, and the Japanese font that
-# stands in for the dialog font.
-build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-ipafont-gothic)
+# Building and running the program: the toolchain, Qt 6 Widgets (and Network), libcurl for
+# veskar-decode --send, and the Japanese font that stands in for the dialog font.
+build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev libcurl4-openssl-dev fonts-ipafont-gothic)
 # Building and running the tests and benchmarks, and checking the package.
 # clang and its runtimes build the sanitized tests and the fuzz targets.
 test_packages=(libgtest-dev libbenchmark-dev nlohmann-json3-dev desktop-file-utils appstream dpkg-dev file clang

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Version.h"
-#include "batch/AtomicFile.h"
+#include "share/AtomicFile.h"
 #include "batch/BatchDecoder.h"
 #include "check/SavedFile.h"
 #include "check/writers/FrameWriter.h"
@@ -108,7 +108,7 @@ bool decodeLogs(const Options& options, batch::BatchDecoder& decoder) {
 }
 
 int run(const Options& options) {
-    std::optional<batch::AtomicFile> file;
+    std::optional<share::AtomicFile> file;
     if (options.output) {
         file.emplace(*options.output);
         if (!file->isOpen()) {

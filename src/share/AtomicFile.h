@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-namespace batch {
+namespace share {
 
 // A file that replaces its target only once it is complete: written to a new file beside
 // the target and renamed over it by commit(). Until then, and if anything fails, the
@@ -33,4 +33,4 @@ class AtomicFile {
     std::string failure;
 };
 
-}  // namespace batch
+}  // namespace share

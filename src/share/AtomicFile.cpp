@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "batch/AtomicFile.h"
+#include "share/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-namespace batch {
+namespace share {
 namespace {
 
 mode_t usualFileMode() {
@@ -76,4 +76,4 @@ bool AtomicFile::commit() {
     return true;
 }
 
-}  // namespace batch
+}  // namespace share
