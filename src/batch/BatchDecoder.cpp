@@ -14,11 +14,15 @@ void StreamNotifier::showMessage(const std::string& cp932Text) {
 
 BatchDecoder::BatchDecoder(const check::OutputFormat& format, std::ostream& out,
                            std::ostream& errors, check::Clock clock)
-    : writer(format.makeWriter(out)),
+    : BatchDecoder(format.makeWriter(out), errors, std::move(clock)) {}
+
+BatchDecoder::BatchDecoder(std::unique_ptr<check::FrameWriter> writer, std::ostream& errors,
+                           check::Clock clock)
+    : writer(std::move(writer)),
       errors(errors),
       notifier(errors),
       session(notifier, std::move(clock), check::Session::History::NotKept) {
-    writer->begin();
+    this->writer->begin();
 }
 
 void BatchDecoder::decodeLog(std::istream& log, const std::string& name) {
@@ -40,6 +44,7 @@ void BatchDecoder::decodeLine(const std::string& line, const std::string& name, 
         return;
     }
     frame->origin = {check::FrameOrigin::Kind::Log, name, number, 0.0};
+    timed = frame->time.has_value();
     notifier.name = &name;
     notifier.line = number;
     const check::CheckRecord& record = session.check(std::move(*frame));

@@ -31,6 +31,9 @@ class BatchDecoder {
   public:
     BatchDecoder(const check::OutputFormat& format, std::ostream& out, std::ostream& errors,
                  check::Clock clock);
+    // The same with a writer of the caller's (the sender of veskar-decode --send).
+    BatchDecoder(std::unique_ptr<check::FrameWriter> writer, std::ostream& errors,
+                 check::Clock clock);
 
     // Decodes every line of one log; name is how messages refer to it ("FILE:LINE: ...").
     void decodeLog(std::istream& log, const std::string& name);
@@ -41,6 +44,10 @@ class BatchDecoder {
     // Lines that were neither a frame nor blank nor a comment.
     long skippedLines() const { return skipped; }
 
+    // Whether the line being written gave the frame's time (otherwise the Check's time is
+    // the time of decoding, not of hearing).
+    bool frameHasItsTime() const { return timed; }
+
   private:
     void decodeLine(const std::string& line, const std::string& name, long number);
 
@@ -49,6 +56,7 @@ class BatchDecoder {
     StreamNotifier notifier;
     check::Session session;
     long skipped = 0;
+    bool timed = false;
 };
 
 }  // namespace batch

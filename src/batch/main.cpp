@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// veskar-decode: decodes logged beacon frames as the dialog's Check does, to the same report
-// or to CSV.
+// veskar-decode: decodes logged beacon frames as the dialog's Check does, to the same report,
+// to CSV or JSON Lines, or forwards them to the station's telemetry servers.
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include "Version.h"
 #include "share/AtomicFile.h"
 #include "batch/BatchDecoder.h"
+#include "batch/SendCommand.h"
 #include "check/SavedFile.h"
 #include "check/writers/FrameWriter.h"
 
@@ -20,6 +21,7 @@ namespace {
 
 constexpr const char* usage =
     "usage: veskar-decode [--csv | --json] [-o FILE] [FILE ...]\n"
+    "       veskar-decode --send [--dry-run] [--station FILE] [FILE ...]\n"
     "\n"
     "Decodes VOKA-I beacon frames, one a line, from each FILE in turn (or standard input\n"
     "when there is none or FILE is -), as consecutive Checks of the Veskar dialog.\n"
@@ -33,16 +35,27 @@ constexpr const char* usage =
     "  --json     write JSON Lines (UTF-8): one object a frame, numbers in full precision\n"
     "  -o FILE    write to FILE (replaced only once complete); a report is written in the\n"
     "             dialog's saved-file format, with the end-of-file mark 0x1A\n"
+    "  --send     forward every frame copied whole and with its time to the telemetry\n"
+    "             servers enabled for the station (a form POST, as the SatNOGS network\n"
+    "             takes it), through the outbox, which keeps what could not be sent yet\n"
+    "             and retries it at the next run; prints what each server answered\n"
+    "  --dry-run  with --send: print each request instead of sending it\n"
+    "  --station FILE\n"
+    "             with --send: the station's settings from FILE instead of the ones saved\n"
+    "             in Veskar's Station dialog\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
     "Exit status: 0 when every line was decoded, 1 when some line was skipped, 2 for a usage\n"
-    "error or a file that could not be read or written.\n";
+    "error or a file that could not be read or written. With --send, 1 also when a frame\n"
+    "could not be sent, was refused or still waits in the outbox.\n";
 
 struct Options {
     const check::OutputFormat* format = check::outputFormats.data();  // the report
     std::optional<std::string> output;
     std::vector<std::string> logs;
+    bool send = false;
+    batch::SendOptions sending;
 };
 
 // The format an option such as "--csv" names; the report has no option, it is the default.
@@ -51,6 +64,12 @@ const check::OutputFormat* formatOption(std::string_view arg) {
         return nullptr;
     }
     return check::findOutputFormat(arg.substr(2));
+}
+
+std::nullopt_t refuse(const std::string& reason) {
+    std::cerr << "veskar-decode: " << reason << "\n"
+              << "Try 'veskar-decode --help'.\n";
+    return std::nullopt;
 }
 
 // Nothing after printing the reason when the command line cannot be used.
@@ -67,12 +86,23 @@ std::optional<Options> parse(int argc, char* argv[]) {
             options.format = format;
         } else if (arg == "-o" && i + 1 < argc) {
             options.output = argv[++i];
+        } else if (arg == "--send") {
+            options.send = true;
+        } else if (arg == "--dry-run") {
+            options.sending.dryRun = true;
+        } else if (arg == "--station" && i + 1 < argc) {
+            options.sending.stationFile = argv[++i];
         } else {
-            std::cerr << "veskar-decode: "
-                      << (arg == "-o" ? "-o needs a FILE" : "unknown option " + arg) << "\n"
-                      << "Try 'veskar-decode --help'.\n";
-            return std::nullopt;
+            const bool needsFile = arg == "-o" || arg == "--station";
+            return refuse(needsFile ? arg + " needs a FILE" : "unknown option " + arg);
         }
+    }
+    const bool sendingOnly = options.sending.dryRun || options.sending.stationFile;
+    if (sendingOnly && !options.send) {
+        return refuse("--dry-run and --station go with --send");
+    }
+    if (options.send && (options.output || options.format != check::outputFormats.data())) {
+        return refuse("--send writes no report; leave out -o, --csv and --json");
     }
     if (options.logs.empty()) {
         options.logs.emplace_back("-");
@@ -81,9 +111,9 @@ std::optional<Options> parse(int argc, char* argv[]) {
 }
 
 // Decodes every log; false when one of them could not be read.
-bool decodeLogs(const Options& options, batch::BatchDecoder& decoder) {
+bool decodeLogs(const std::vector<std::string>& logs, batch::BatchDecoder& decoder) {
     bool allRead = true;
-    for (const std::string& name : options.logs) {
+    for (const std::string& name : logs) {
         if (name == "-") {
             decoder.decodeLog(std::cin, "<stdin>");
             continue;
@@ -107,7 +137,12 @@ bool decodeLogs(const Options& options, batch::BatchDecoder& decoder) {
     return allRead;
 }
 
-int run(const Options& options) {
+int run(Options options) {
+    if (options.send) {
+        options.sending.logs = options.logs;
+        return batch::runSend(options.sending, decodeLogs, std::cout, std::cerr,
+                              check::systemClock);
+    }
     std::optional<share::AtomicFile> file;
     if (options.output) {
         file.emplace(*options.output);
@@ -119,7 +154,7 @@ int run(const Options& options) {
     }
     std::ostream& out = file ? file->stream() : std::cout;
     batch::BatchDecoder decoder(*options.format, out, std::cerr, check::systemClock);
-    const bool allRead = decodeLogs(options, decoder);
+    const bool allRead = decodeLogs(options.logs, decoder);
     decoder.finish();
 
     if (file) {
