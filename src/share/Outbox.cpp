@@ -251,9 +251,15 @@ bool Outbox::save(const std::vector<OutboxEntry>& entries, long nextId) {
     return out.commit() || fail(out.error());
 }
 
-bool Outbox::update(const Change& change, bool write) {
+bool Outbox::update(const Change& change, Access access) {
     failure.clear();
     std::error_code error;
+    if (access != Access::Create && !std::filesystem::exists(file, error) && !error) {
+        std::vector<OutboxEntry> none;
+        long nextId = 1;
+        change(none, nextId);
+        return true;
+    }
     std::filesystem::create_directories(std::filesystem::path(file).parent_path(), error);
     if (error) {
         return fail("cannot create its folder: " + error.message());
@@ -268,7 +274,7 @@ bool Outbox::update(const Change& change, bool write) {
         return false;
     }
     change(entries, nextId);
-    return !write || save(entries, nextId);
+    return access == Access::Read || save(entries, nextId);
 }
 
 std::optional<Outbox::Added> Outbox::queue(const std::vector<SidsForm>& forms,
@@ -297,7 +303,7 @@ std::optional<Outbox::Added> Outbox::queue(const std::vector<SidsForm>& forms,
                 ++added.added;
             }
         },
-        true);
+        Access::Create);
     return done ? std::optional<Added>(added) : std::nullopt;
 }
 
@@ -315,7 +321,7 @@ std::optional<std::vector<Job>> Outbox::takeDue(std::time_t now, int leaseSecond
                 }
             }
         },
-        true);
+        Access::Change);
     return done ? std::optional<std::vector<Job>>(std::move(jobs)) : std::nullopt;
 }
 
@@ -345,13 +351,13 @@ bool Outbox::record(const Job& job, const HttpResult& result, std::time_t now) {
                 }
             }
         },
-        true);
+        Access::Change);
 }
 
 std::optional<std::vector<OutboxEntry>> Outbox::entries() {
     std::vector<OutboxEntry> all;
     const bool done =
-        update([&all](std::vector<OutboxEntry>& entries, long&) { all = entries; }, false);
+        update([&all](std::vector<OutboxEntry>& entries, long&) { all = entries; }, Access::Read);
     return done ? std::optional<std::vector<OutboxEntry>>(std::move(all)) : std::nullopt;
 }
 

@@ -95,7 +95,9 @@ class Outbox {
 
   private:
     using Change = std::function<void(std::vector<OutboxEntry>&, long& nextId)>;
-    bool update(const Change& change, bool write);
+    // Nothing is created on disk until a frame is queued.
+    enum class Access { Read, Change, Create };
+    bool update(const Change& change, Access access);
     bool load(std::vector<OutboxEntry>& entries, long& nextId);
     bool save(const std::vector<OutboxEntry>& entries, long nextId);
     bool fail(const std::string& reason);
