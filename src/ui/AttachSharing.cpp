@@ -34,9 +34,9 @@ void addMenuItems(QMenu* menu, const QList<QAction*>& items) {
 
 Sharing* attachSharing(CBeaconDialog& dialog, Services& services) {
     auto* sharing = new Sharing(services, &dialog);
-    auto* station = new QAction(QStringLiteral("Station…"), &dialog);
-    auto* send = new QAction(QStringLiteral("Send"), &dialog);
-    auto* report = new QAction(QStringLiteral("Reception report…"), &dialog);
+    auto* station = new QAction(QStringLiteral("&Station…"), &dialog);
+    auto* send = new QAction(QStringLiteral("Sen&d"), &dialog);
+    auto* report = new QAction(QStringLiteral("&Reception report…"), &dialog);
     send->setShortcut(QKeySequence(Qt::Key_F9));
     send->setShortcutContext(Qt::WindowShortcut);
     dialog.addAction(send);  // F9 works with the menu closed

@@ -64,7 +64,7 @@ ReceptionReportDialog::ReceptionReportDialog(const std::vector<check::CheckRecor
         item->setCheckState(Qt::Checked);
     }
     frames->setAccessibleName(QStringLiteral("Frames in the report"));
-    frames->setMinimumWidth(420);
+    frames->setMinimumWidth(520);
     format->addItems({QStringLiteral("Plain text (UTF-8)"), QStringLiteral("HTML page")});
 
     auto* column = new QVBoxLayout(this);

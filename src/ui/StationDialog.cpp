@@ -44,24 +44,29 @@ StationDialog::StationDialog(const std::optional<share::Station>& station, QWidg
 }
 
 void StationDialog::buildForm() {
-    callSign = makeEdit(QStringLiteral("JA1ABC"), QStringLiteral("Call sign"));
-    locator = makeEdit(QStringLiteral("PM95uo"), QStringLiteral("Locator"));
-    latitude = makeEdit(QStringLiteral("35.6"), QStringLiteral("Latitude"));
-    longitude = makeEdit(QStringLiteral("139.7"), QStringLiteral("Longitude"));
-    noradId = makeEdit(QStringLiteral("1 to 99999"), QStringLiteral("NORAD number"));
-    frequency = makeEdit(QStringLiteral("optional"), QStringLiteral("Frequency"));
+    callSign = makeEdit(QStringLiteral("for example JA1ABC"), QStringLiteral("Call sign"));
+    locator = makeEdit(QStringLiteral("for example PM95uo"), QStringLiteral("Locator"));
+    latitude = makeEdit(QStringLiteral("latitude, for example 35.6 or 33.9S"),
+                        QStringLiteral("Latitude"));
+    longitude = makeEdit(QStringLiteral("longitude, for example 139.7 or 56.2W"),
+                         QStringLiteral("Longitude"));
+    noradId = makeEdit(QStringLiteral("the satellite's catalogue number, 1 to 99999"),
+                       QStringLiteral("NORAD number"));
+    frequency = makeEdit(QStringLiteral("optional, for example 437.375"),
+                         QStringLiteral("Frequency"));
     sendEveryCheck = new QCheckBox(QStringLiteral("Send every Check to the servers at once"));
 
+    // Decimal degrees, north and east positive; each field and the locator follow each other.
     auto* position = new QHBoxLayout;
     position->addWidget(latitude);
-    position->addWidget(new QLabel(QStringLiteral("° N,")));
     position->addWidget(longitude);
-    position->addWidget(new QLabel(QStringLiteral("° E")));
+    auto* positionLabel = new QLabel(QStringLiteral("L&atitude, longitude:"));
+    positionLabel->setBuddy(latitude);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Call sign:"), callSign);
     form->addRow(QStringLiteral("&Locator:"), locator);
-    form->addRow(QStringLiteral("L&atitude, longitude:"), position);
+    form->addRow(positionLabel, position);
     form->addRow(QStringLiteral("&NORAD number:"), noradId);
     form->addRow(QStringLiteral("&Frequency (MHz):"), frequency);
     form->addRow(QString(), sendEveryCheck);
