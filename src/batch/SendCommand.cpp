@@ -26,8 +26,9 @@ class FormCollector : public check::FrameWriter {
     void frame(const check::CheckRecord& record, std::string_view /*block*/) override {
         share::SidsResult result = share::sidsForm(station, record, VESKAR_VERSION);
         if (result.form && !decoder->frameHasItsTime()) {
-            result = {std::nullopt, "the line gives no time, and the frame is sent with the "
-                                    "time it was heard"};
+            result = {std::nullopt,
+                      "the line gives no time, and the frame is sent with the "
+                      "time it was heard"};
         }
         if (!result.form) {
             errors << record.origin.name << ':' << record.origin.line
@@ -114,8 +115,8 @@ int forward(const share::Station& station, const std::vector<share::SidsForm>& f
 
 }  // namespace
 
-int runSend(const SendOptions& options, LogReader readLogs, std::ostream& out,
-            std::ostream& errors, const check::Clock& clock) {
+int runSend(const SendOptions& options, LogReader readLogs, std::ostream& out, std::ostream& errors,
+            const check::Clock& clock) {
     const std::optional<share::Station> station = stationOf(options, errors);
     if (!station) {
         return 2;

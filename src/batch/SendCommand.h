@@ -25,7 +25,7 @@ using LogReader = bool (*)(const std::vector<std::string>& logs, BatchDecoder& d
 // The exit status: 0 when every frame was sent (or shown), 1 when a line was skipped, a
 // frame could not be sent, a server refused one or one still waits in the outbox, 2 when
 // the station, a log or the outbox could not be used.
-int runSend(const SendOptions& options, LogReader readLogs, std::ostream& out,
-            std::ostream& errors, const check::Clock& clock);
+int runSend(const SendOptions& options, LogReader readLogs, std::ostream& out, std::ostream& errors,
+            const check::Clock& clock);
 
 }  // namespace batch

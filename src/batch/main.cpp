@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "Version.h"
-#include "share/AtomicFile.h"
 #include "batch/BatchDecoder.h"
 #include "batch/SendCommand.h"
 #include "check/SavedFile.h"
 #include "check/writers/FrameWriter.h"
+#include "share/AtomicFile.h"
 
 namespace {
 

@@ -47,7 +47,8 @@ std::optional<Square> squareOf(std::string_view locator) {
     for (std::size_t pair = 0; pair * 2 < locator.size(); ++pair) {
         const Division& division = divisions[pair];
         square.corner.longitude += indexOf(locator[pair * 2], division) * division.longitudeDegrees;
-        square.corner.latitude += indexOf(locator[pair * 2 + 1], division) * division.latitudeDegrees;
+        square.corner.latitude +=
+            indexOf(locator[pair * 2 + 1], division) * division.latitudeDegrees;
         square.width = division.longitudeDegrees;
         square.height = division.latitudeDegrees;
     }

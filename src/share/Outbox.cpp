@@ -233,7 +233,8 @@ bool Outbox::load(std::vector<OutboxEntry>& entries, long& nextId) {
             read = false;
         }
         if (!read) {
-            return fail("line " + std::to_string(number) + " is damaged; the file was left as it is");
+            return fail("line " + std::to_string(number) +
+                        " is damaged; the file was left as it is");
         }
     }
     if (in.bad()) {
@@ -278,8 +279,7 @@ bool Outbox::update(const Change& change, Access access) {
 }
 
 std::optional<Outbox::Added> Outbox::queue(const std::vector<SidsForm>& forms,
-                                           const std::vector<std::string>& urls,
-                                           std::time_t now) {
+                                           const std::vector<std::string>& urls, std::time_t now) {
     Added added;
     const bool done = update(
         [&](std::vector<OutboxEntry>& entries, long& nextId) {
@@ -287,8 +287,8 @@ std::optional<Outbox::Added> Outbox::queue(const std::vector<SidsForm>& forms,
                 return fullySent(entry) && entry.queued + keepSentFor < now;
             });
             for (const SidsForm& form : forms) {
-                const bool there = std::any_of(
-                    entries.begin(), entries.end(), [&form](const OutboxEntry& entry) {
+                const bool there =
+                    std::any_of(entries.begin(), entries.end(), [&form](const OutboxEntry& entry) {
                         return entry.timestamp == form.timestamp && entry.frame == form.frame;
                     });
                 if (there) {

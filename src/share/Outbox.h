@@ -17,9 +17,9 @@ enum class DeliveryState { Waiting, Sent, Refused };
 struct Delivery {
     std::string url;
     DeliveryState state = DeliveryState::Waiting;
-    int attempts = 0;              // failed attempts so far
-    std::time_t nextAttempt = 0;   // not before this time
-    std::string message;           // the last failure, or the server's refusal
+    int attempts = 0;             // failed attempts so far
+    std::time_t nextAttempt = 0;  // not before this time
+    std::string message;          // the last failure, or the server's refusal
 };
 
 // A frame waiting in the outbox, with its delivery to each server enabled when it was queued.

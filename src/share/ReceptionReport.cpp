@@ -45,14 +45,14 @@ std::vector<Item> stationItems(const ReportInput& input) {
         return {{"Station", "not set up"}, {"Mode", "CW"}};
     }
     const Position& at = station->position;
-    return {{"Station", station->callSign},
-            {"Locator", station->locator},
-            {"Position", hemisphereText(at.latitude, 'N', 'S') + " " +
-                             hemisphereText(at.longitude, 'E', 'W')},
-            {"Frequency",
-             station->frequencyMHz.empty() ? "not given" : station->frequencyMHz + " MHz"},
-            {"Mode", "CW"},
-            {"Satellite", "VOKA-I, NORAD " + std::to_string(station->noradId)}};
+    return {
+        {"Station", station->callSign},
+        {"Locator", station->locator},
+        {"Position",
+         hemisphereText(at.latitude, 'N', 'S') + " " + hemisphereText(at.longitude, 'E', 'W')},
+        {"Frequency", station->frequencyMHz.empty() ? "not given" : station->frequencyMHz + " MHz"},
+        {"Mode", "CW"},
+        {"Satellite", "VOKA-I, NORAD " + std::to_string(station->noradId)}};
 }
 
 std::vector<Item> summaryItems(const ReportInput& input) {
@@ -84,8 +84,7 @@ std::vector<FrameSection> sectionsOf(const ReportInput& input) {
     std::vector<FrameSection> sections;
     for (std::size_t i = 0; i < input.frames.size(); ++i) {
         const check::CheckRecord& record = *input.frames[i];
-        FrameSection section{"Frame " + std::to_string(i + 1) + ", " +
-                                 utcText(record.decoded.time),
+        FrameSection section{"Frame " + std::to_string(i + 1) + ", " + utcText(record.decoded.time),
                              heardText(record.texts),
                              {},
                              record.decodingError ? *record.decodingError : ""};
@@ -182,8 +181,8 @@ std::string receptionReportHtml(const ReportInput& input) {
         title + "</h1>\n<table>\n" + htmlRows(summaryItems(input)) + "</table>\n";
     for (const FrameSection& section : sectionsOf(input)) {
         html += "<h2>" + htmlEscaped(section.heading) + "</h2>\n<p><code>" +
-                htmlEscaped(section.heard) + "</code></p>\n<table>\n" +
-                htmlRows(section.analysis) + "</table>\n";
+                htmlEscaped(section.heard) + "</code></p>\n<table>\n" + htmlRows(section.analysis) +
+                "</table>\n";
         if (!section.error.empty()) {
             html += "<p>Decoding error: " + htmlEscaped(section.error) + "</p>\n";
         }

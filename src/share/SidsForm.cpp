@@ -20,8 +20,8 @@ std::string upper(std::string text) {
 }
 
 bool keptAsIs(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '*' || c == '-' || c == '.' || c == '_';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '*' ||
+           c == '-' || c == '.' || c == '_';
 }
 
 }  // namespace
@@ -84,7 +84,8 @@ std::string formEncoded(std::string_view text) {
 std::string formBody(const std::vector<FormField>& fields) {
     std::string body;
     for (const FormField& field : fields) {
-        body += (body.empty() ? "" : "&") + formEncoded(field.name) + "=" + formEncoded(field.value);
+        body +=
+            (body.empty() ? "" : "&") + formEncoded(field.name) + "=" + formEncoded(field.value);
     }
     return body;
 }

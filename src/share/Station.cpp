@@ -192,8 +192,9 @@ Checked<std::string> checkFrequency(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), megahertz);
     if (error != std::errc() || end != text.data() + text.size() || !(megahertz > 0.0) ||
         megahertz > 300000.0 || text[0] == '-') {
-        return {std::nullopt, "Give the receiving frequency in MHz (for example 437.375), or "
-                              "leave it empty."};
+        return {std::nullopt,
+                "Give the receiving frequency in MHz (for example 437.375), or "
+                "leave it empty."};
     }
     return {std::string(text), {}};
 }
@@ -217,8 +218,9 @@ Checked<std::string> checkUrl(std::string_view text) {
     }
     const bool hasHost = schemeEnd > 0 && text.size() > schemeEnd && text[schemeEnd] != '/';
     if (!hasHost || !clean) {
-        return {std::nullopt, "A server's address is an http:// or https:// URL with a host and "
-                              "no blanks, for example https://example.org/api/telemetry/."};
+        return {std::nullopt,
+                "A server's address is an http:// or https:// URL with a host and "
+                "no blanks, for example https://example.org/api/telemetry/."};
     }
     return {std::string(text), {}};
 }

@@ -62,8 +62,8 @@ std::vector<Server> serversOf(const Values& values) {
     std::from_chars(sizeText.data(), sizeText.data() + sizeText.size(), size);
     for (long i = 1; i <= std::min(size, 100L); ++i) {
         const std::string prefix = "servers\\" + std::to_string(i) + "\\";
-        servers.push_back({valueOr(values, prefix + "url"),
-                           valueOr(values, prefix + "enabled") == "true"});
+        servers.push_back(
+            {valueOr(values, prefix + "url"), valueOr(values, prefix + "enabled") == "true"});
     }
     return servers;
 }

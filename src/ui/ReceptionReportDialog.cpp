@@ -37,9 +37,9 @@ std::optional<QString> askForPath(QWidget* parent, bool html) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(html ? QStringLiteral("html") : QStringLiteral("txt"));
-    dialog.setNameFilters({html ? QStringLiteral("HTML page (*.html)")
-                                : QStringLiteral("Text (*.txt)"),
-                           QStringLiteral("All files (*)")});
+    dialog.setNameFilters(
+        {html ? QStringLiteral("HTML page (*.html)") : QStringLiteral("Text (*.txt)"),
+         QStringLiteral("All files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -68,8 +68,9 @@ ReceptionReportDialog::ReceptionReportDialog(const std::vector<check::CheckRecor
     format->addItems({QStringLiteral("Plain text (UTF-8)"), QStringLiteral("HTML page")});
 
     auto* column = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("&Frames of this run to report (untick the ones to "
-                                            "leave out):"));
+    auto* label =
+        new QLabel(QStringLiteral("&Frames of this run to report (untick the ones to "
+                                  "leave out):"));
     label->setBuddy(frames);
     column->addWidget(label);
     column->addWidget(frames);
@@ -77,8 +78,9 @@ ReceptionReportDialog::ReceptionReportDialog(const std::vector<check::CheckRecor
     form->addRow(QStringLiteral("F&ormat:"), format);
     column->addLayout(form);
     if (!station) {
-        column->addWidget(new QLabel(QStringLiteral("No station is set up: the report will "
-                                                    "say so (window menu, Station…).")));
+        column->addWidget(
+            new QLabel(QStringLiteral("No station is set up: the report will "
+                                      "say so (window menu, Station…).")));
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &ReceptionReportDialog::accept);

@@ -83,8 +83,9 @@ bool Sharing::queue(const check::CheckRecord& record, bool operatorAsked) {
     const std::vector<std::string> urls = current->enabledUrls();
     const share::SidsResult result = share::sidsForm(*current, record, VESKAR_VERSION);
     if (urls.empty() || !result.form) {
-        const QString why = urls.empty() ? QStringLiteral("no telemetry server is ticked in the "
-                                                          "Station dialog")
+        const QString why = urls.empty() ? QStringLiteral(
+                                               "no telemetry server is ticked in the "
+                                               "Station dialog")
                                          : text(result.notSent);
         if (operatorAsked) {
             services.showMessage(window, QStringLiteral("This frame is not sent: %1.").arg(why));

@@ -46,14 +46,14 @@ StationDialog::StationDialog(const std::optional<share::Station>& station, QWidg
 void StationDialog::buildForm() {
     callSign = makeEdit(QStringLiteral("for example JA1ABC"), QStringLiteral("Call sign"));
     locator = makeEdit(QStringLiteral("for example PM95uo"), QStringLiteral("Locator"));
-    latitude = makeEdit(QStringLiteral("latitude, for example 35.6 or 33.9S"),
-                        QStringLiteral("Latitude"));
+    latitude =
+        makeEdit(QStringLiteral("latitude, for example 35.6 or 33.9S"), QStringLiteral("Latitude"));
     longitude = makeEdit(QStringLiteral("longitude, for example 139.7 or 56.2W"),
                          QStringLiteral("Longitude"));
     noradId = makeEdit(QStringLiteral("the satellite's catalogue number, 1 to 99999"),
                        QStringLiteral("NORAD number"));
-    frequency = makeEdit(QStringLiteral("optional, for example 437.375"),
-                         QStringLiteral("Frequency"));
+    frequency =
+        makeEdit(QStringLiteral("optional, for example 437.375"), QStringLiteral("Frequency"));
     sendEveryCheck = new QCheckBox(QStringLiteral("Send every Check to the servers at once"));
 
     // Decimal degrees, north and east positive; each field and the locator follow each other.
@@ -91,13 +91,13 @@ void StationDialog::buildForm() {
 
 void StationDialog::buildServers() {
     auto* layout = qobject_cast<QVBoxLayout*>(this->layout());
-    layout->addWidget(new QLabel(QStringLiteral("Telemetry &servers (each frame is posted to "
-                                                "every server ticked):")));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Telemetry &servers (each frame is posted to "
+                                  "every server ticked):")));
     servers = new QTableWidget(0, 2);
     servers->setHorizontalHeaderLabels({QStringLiteral("Send"), QStringLiteral("URL")});
     servers->horizontalHeader()->setSectionResizeMode(urlColumn, QHeaderView::Stretch);
-    servers->horizontalHeader()->setSectionResizeMode(sendColumn,
-                                                      QHeaderView::ResizeToContents);
+    servers->horizontalHeader()->setSectionResizeMode(sendColumn, QHeaderView::ResizeToContents);
     servers->verticalHeader()->hide();
     servers->setAccessibleName(QStringLiteral("Telemetry servers"));
     servers->setMinimumWidth(460);
@@ -149,9 +149,14 @@ void StationDialog::fill(const share::StationForm& form) {
 }
 
 share::StationForm StationDialog::form() const {
-    share::StationForm form{stdText(callSign), stdText(locator),  stdText(latitude),
-                            stdText(longitude), stdText(noradId), stdText(frequency),
-                            {},                 sendEveryCheck->isChecked()};
+    share::StationForm form{stdText(callSign),
+                            stdText(locator),
+                            stdText(latitude),
+                            stdText(longitude),
+                            stdText(noradId),
+                            stdText(frequency),
+                            {},
+                            sendEveryCheck->isChecked()};
     for (int row = 0; row < servers->rowCount(); ++row) {
         const std::string url = servers->item(row, urlColumn)->text().trimmed().toStdString();
         if (!url.empty()) {
@@ -189,8 +194,8 @@ void StationDialog::showProblems(const std::vector<share::Problem>& found) {
     problems->setText(lines.join('\n'));
     problems->setVisible(!lines.isEmpty());
     const std::pair<const char*, QWidget*> fields[] = {
-        {"Call sign", callSign}, {"Locator", locator},       {"Latitude", latitude},
-        {"Longitude", longitude}, {"Position", locator},     {"NORAD number", noradId},
+        {"Call sign", callSign},  {"Locator", locator},  {"Latitude", latitude},
+        {"Longitude", longitude}, {"Position", locator}, {"NORAD number", noradId},
         {"Frequency", frequency}};
     for (const auto& [name, widget] : fields) {
         if (!found.empty() && found.front().field == name) {

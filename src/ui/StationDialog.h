@@ -21,8 +21,7 @@ class StationDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit StationDialog(const std::optional<share::Station>& station,
-                           QWidget* parent = nullptr);
+    explicit StationDialog(const std::optional<share::Station>& station, QWidget* parent = nullptr);
 
     // The station as saved, once the dialog was accepted.
     const std::optional<share::Station>& station() const { return accepted; }

@@ -69,9 +69,11 @@ class SendCommand : public testing::Test {
 TEST_F(SendCommand, DryRunPrintsEachRequestAndSendsNothing) {
     writeStation(serverLines(server.url()));
     EXPECT_EQ(run("--send --dry-run --station station.ini pass.log"), 1);
-    EXPECT_EQ(out, "# 2010-01-02T03:04:05.000Z VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n"
-                   "POST " + server.url() + "\nContent-Type: application/x-www-form-urlencoded\n\n" +
-                       form + VESKAR_VERSION "\n\n");
+    EXPECT_EQ(out,
+              "# 2010-01-02T03:04:05.000Z VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80 80\n"
+              "POST " +
+                  server.url() + "\nContent-Type: application/x-www-form-urlencoded\n\n" + form +
+                  VESKAR_VERSION "\n\n");
     EXPECT_EQ(errors,
               "pass.log:2: not sent: field H2 was not copied\n"
               "pass.log:3: not sent: the line gives no time, and the frame is sent with the time "

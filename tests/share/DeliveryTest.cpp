@@ -34,10 +34,11 @@ class DeliveryTest : public ScratchFolder {
     // One delivery run; the texts of its attempts.
     std::vector<std::string> deliver() {
         std::vector<std::string> told;
-        EXPECT_TRUE(share::deliverDue(*outbox, *transport, [this] { return now; }, 30,
-                                      [&told](const share::Attempt& attempt) {
-                                          told.push_back(share::attemptText(attempt.result));
-                                      }))
+        EXPECT_TRUE(share::deliverDue(
+            *outbox, *transport, [this] { return now; }, 30,
+            [&told](const share::Attempt& attempt) {
+                told.push_back(share::attemptText(attempt.result));
+            }))
             << outbox->error();
         return told;
     }
@@ -67,7 +68,8 @@ TEST_F(DeliveryTest, PostsTheFormAsTheNetworksTakeIt) {
 }
 
 TEST_F(DeliveryTest, EachAnswerIsRecorded) {
-    server.script({{201, "created", 0}, {400, "frame not in the expected format", 0},
+    server.script({{201, "created", 0},
+                   {400, "frame not in the expected format", 0},
                    {500, "internal error", 0}});
     queue(3);
     EXPECT_EQ(deliver(), (std::vector<std::string>{

@@ -20,9 +20,9 @@ class OutboxTest : public ScratchFolder {
     std::vector<share::SidsForm> forms(int count) {
         std::vector<share::SidsForm> all;
         for (int i = 0; i < count; ++i) {
-            all.push_back(*share::sidsForm(exampleStation(),
-                                           checks.check(exampleFrame, fixedTime + i), "1")
-                               .form);
+            all.push_back(
+                *share::sidsForm(exampleStation(), checks.check(exampleFrame, fixedTime + i), "1")
+                     .form);
         }
         return all;
     }
@@ -154,6 +154,15 @@ TEST_F(OutboxTest, KeepsTextsWithTabsAndLineEnds) {
     const auto jobs = due(outbox, fixedTime);
     EXPECT_TRUE(outbox.record(jobs[0], {0, "", "one\ttwo\r\n100%"}, fixedTime));
     EXPECT_EQ((*outbox.entries())[0].deliveries[0].message, "one\ttwo\r\n100%");
+}
+
+TEST_F(OutboxTest, NothingIsWrittenUntilAFrameIsQueued) {
+    share::Outbox outbox(path());
+    EXPECT_TRUE(due(outbox, fixedTime).empty());
+    const auto tally = outbox.tally();
+    ASSERT_TRUE(tally);
+    EXPECT_EQ(tally->waiting + tally->sent + tally->refused, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "data"));
 }
 
 }  // namespace

@@ -40,8 +40,7 @@ TEST_F(ReceptionReportTest, TextGivesTheStationAndEachFrame) {
              "\nFrame 2, 2010-01-02 03:05:05 UTC\n  VOKA 86 A6 00 7F C0 1234 2B75 90 -- 80 80\n",
              "  Sun sensor                not copied\n",
          }) {
-        EXPECT_NE(text.find(line), std::string::npos) << "missing: " << line << "\nin:\n"
-                                                      << text;
+        EXPECT_NE(text.find(line), std::string::npos) << "missing: " << line << "\nin:\n" << text;
     }
     EXPECT_NE(text.find("\u2103"), std::string::npos);  // temperatures in UTF-8
 }

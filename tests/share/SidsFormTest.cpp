@@ -20,8 +20,9 @@ TEST(SidsForm, FieldsOfTheExampleFrame) {
         {"noradID", "99999"},
         {"source", "JA1ABC"},
         {"timestamp", "2010-01-02T03:04:05.000Z"},
-        {"frame", "564F4B412038362041362030302037462043302031323334203242373520393020384620383020"
-                  "3830"},
+        {"frame",
+         "564F4B412038362041362030302037462043302031323334203242373520393020384620383020"
+         "3830"},
         {"locator", "longLat"},
         {"longitude", "139.7E"},
         {"latitude", "35.6N"},
@@ -38,8 +39,7 @@ TEST(SidsForm, TheFrameIsSentInUpperCaseWithTheFramesOwnTime) {
     check::FrameTexts lower = exampleFrame;
     lower[0] = "8a";
     lower[6] = "2b75";
-    const auto result =
-        share::sidsForm(exampleStation(), checks.check(lower, fixedTime + 60), "1");
+    const auto result = share::sidsForm(exampleStation(), checks.check(lower, fixedTime + 60), "1");
     ASSERT_TRUE(result.form);
     EXPECT_EQ(result.form->frame, "VOKA 8A A6 00 7F C0 1234 2B75 90 8F 80 80");
     EXPECT_EQ(result.form->timestamp, "2010-01-02T03:05:05.000Z");

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "share/Locator.h"
+#include "share/ShareFixture.h"
 #include "share/Station.h"
 #include "share/StationFile.h"
-#include "share/ShareFixture.h"
 
 namespace {
 
@@ -145,8 +145,8 @@ TEST(Station, EveryProblemIsNamed) {
     for (const share::Problem& problem : checked.problems) {
         fields.push_back(problem.field);
     }
-    EXPECT_EQ(fields, (std::vector<std::string>{"Call sign", "Locator", "NORAD number",
-                                                "Frequency", "Server 1"}));
+    EXPECT_EQ(fields, (std::vector<std::string>{"Call sign", "Locator", "NORAD number", "Frequency",
+                                                "Server 1"}));
 }
 
 TEST(Station, NeedsAPosition) {
