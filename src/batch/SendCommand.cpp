@@ -19,9 +19,8 @@ constexpr int leaseSeconds = timeoutSeconds + 40;
 // Turns each Check into the form the servers take; says why a frame is not sent.
 class FormCollector : public check::FrameWriter {
   public:
-    FormCollector(const share::Station& station, std::ostream& errors,
-                  const BatchDecoder* const& decoder)
-        : station(station), errors(errors), decoder(decoder) {}
+    FormCollector(const share::Station& station, std::ostream& errors)
+        : station(station), errors(errors) {}
 
     void frame(const check::CheckRecord& record, std::string_view /*block*/) override {
         share::SidsResult result = share::sidsForm(station, record, VESKAR_VERSION);
@@ -41,11 +40,11 @@ class FormCollector : public check::FrameWriter {
 
     std::vector<share::SidsForm> forms;
     long notSent = 0;
+    const BatchDecoder* decoder = nullptr;  // the decoder this writes for, once it exists
 
   private:
     const share::Station& station;
     std::ostream& errors;
-    const BatchDecoder* const& decoder;
 };
 
 void showRequests(const share::Station& station, const std::vector<share::SidsForm>& forms,
@@ -125,11 +124,10 @@ int runSend(const SendOptions& options, LogReader readLogs, std::ostream& out, s
         errors << "veskar-decode: no telemetry server is enabled for the station\n";
         return 2;
     }
-    const BatchDecoder* decoder = nullptr;
-    auto collector = std::make_unique<FormCollector>(*station, errors, decoder);
+    auto collector = std::make_unique<FormCollector>(*station, errors);
     FormCollector& forms = *collector;
     BatchDecoder batch(std::move(collector), errors, clock);
-    decoder = &batch;
+    forms.decoder = &batch;
     const bool allRead = readLogs(options.logs, batch);
     batch.finish();
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "share/Transport.h"
 
+#include "share/Text.h"
+
 namespace share {
 
 bool deliverDue(Outbox& outbox, Transport& transport, const std::function<std::time_t()>& clock,
@@ -25,10 +27,7 @@ std::string attemptText(const HttpResult& result) {
     }
     std::string said = result.status != 0 ? "HTTP " + std::to_string(result.status) : result.error;
     if (result.status != 0 && !result.body.empty()) {
-        said += ": " + result.body.substr(0, 200);
-        for (char& c : said) {
-            c = c == '\n' || c == '\r' ? ' ' : c;
-        }
+        said += ": " + oneLine(result.body.substr(0, 200));
     }
     const bool refused = result.status >= 400 && result.status <= 499 && result.status != 408 &&
                          result.status != 429;

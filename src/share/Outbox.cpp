@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -14,12 +15,13 @@
 #include <sstream>
 
 #include "share/AtomicFile.h"
+#include "share/Text.h"
 
 namespace share {
 namespace {
 
 constexpr std::string_view header = "veskar-outbox 1";
-constexpr std::time_t keepSentFor = 30 * 24 * 3600;
+constexpr std::time_t keepSentFor = std::time_t{30} * 24 * 3600;
 constexpr std::size_t longestMessage = 300;
 
 // Holds an exclusive lock on a file beside the outbox while it lives.
@@ -116,13 +118,12 @@ const char* stateName(DeliveryState state) {
 }
 
 std::optional<DeliveryState> stateOf(std::string_view name) {
-    for (const DeliveryState state :
-         {DeliveryState::Waiting, DeliveryState::Sent, DeliveryState::Refused}) {
-        if (name == stateName(state)) {
-            return state;
-        }
-    }
-    return std::nullopt;
+    constexpr std::array<DeliveryState, 3> states{DeliveryState::Waiting, DeliveryState::Sent,
+                                                  DeliveryState::Refused};
+    const auto found = std::find_if(states.begin(), states.end(), [name](DeliveryState state) {
+        return name == stateName(state);
+    });
+    return found != states.end() ? std::optional(*found) : std::nullopt;
 }
 
 // "frame ID QUEUED TIMESTAMP FRAME BODY"
@@ -176,14 +177,9 @@ bool fullySent(const OutboxEntry& entry) {
 // The server's own words, on one line and not too long.
 std::string serverMessage(const HttpResult& result) {
     std::string message = "HTTP " + std::to_string(result.status);
-    std::string said;
-    for (const char c : result.body) {
-        said += c == '\n' || c == '\r' || c == '\t' ? ' ' : c;
-    }
-    const std::size_t start = said.find_first_not_of(' ');
-    if (start != std::string::npos) {
-        said = said.substr(start, longestMessage);
-        message += ": " + said.substr(0, said.find_last_not_of(' ') + 1);
+    const std::string said(trimmed(oneLine(result.body.substr(0, longestMessage))));
+    if (!said.empty()) {
+        message += ": " + said;
     }
     return message;
 }
@@ -254,28 +250,28 @@ bool Outbox::save(const std::vector<OutboxEntry>& entries, long nextId) {
 
 bool Outbox::update(const Change& change, Access access) {
     failure.clear();
-    std::error_code error;
-    if (access != Access::Create && !std::filesystem::exists(file, error) && !error) {
+    std::error_code folderError;
+    if (access != Access::Create && !std::filesystem::exists(file, folderError) && !folderError) {
         std::vector<OutboxEntry> none;
         long nextId = 1;
         change(none, nextId);
         return true;
     }
-    std::filesystem::create_directories(std::filesystem::path(file).parent_path(), error);
-    if (error) {
-        return fail("cannot create its folder: " + error.message());
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path(), folderError);
+    if (folderError) {
+        return fail("cannot create its folder: " + folderError.message());
     }
     const FileLock lock(file + ".lock");
     if (!lock.held()) {
         return fail(std::string("cannot lock it: ") + std::strerror(errno));
     }
-    std::vector<OutboxEntry> entries;
+    std::vector<OutboxEntry> stored;
     long nextId = 1;
-    if (!load(entries, nextId)) {
+    if (!load(stored, nextId)) {
         return false;
     }
-    change(entries, nextId);
-    return access == Access::Read || save(entries, nextId);
+    change(stored, nextId);
+    return access == Access::Read || save(stored, nextId);
 }
 
 std::optional<Outbox::Added> Outbox::queue(const std::vector<SidsForm>& forms,
@@ -356,8 +352,8 @@ bool Outbox::record(const Job& job, const HttpResult& result, std::time_t now) {
 
 std::optional<std::vector<OutboxEntry>> Outbox::entries() {
     std::vector<OutboxEntry> all;
-    const bool done =
-        update([&all](std::vector<OutboxEntry>& entries, long&) { all = entries; }, Access::Read);
+    const bool done = update(
+        [&all](std::vector<OutboxEntry>& stored, long&) { all = std::move(stored); }, Access::Read);
     return done ? std::optional<std::vector<OutboxEntry>>(std::move(all)) : std::nullopt;
 }
 
@@ -368,7 +364,8 @@ std::optional<OutboxTally> Outbox::tally() {
     }
     OutboxTally tally;
     for (const OutboxEntry& entry : *all) {
-        bool waiting = false, refused = false;
+        bool waiting = false;
+        bool refused = false;
         for (const Delivery& delivery : entry.deliveries) {
             waiting = waiting || delivery.state == DeliveryState::Waiting;
             refused = refused || delivery.state == DeliveryState::Refused;

@@ -4,6 +4,7 @@
 #include "check/FrameSummary.h"
 #include "check/UtcTime.h"
 #include "share/SidsForm.h"
+#include "share/Text.h"
 
 namespace share {
 namespace {
@@ -30,11 +31,7 @@ std::string utcText(std::time_t time) {
 std::string heardText(const check::FrameTexts& texts) {
     std::string heard = "VOKA";
     for (const std::string& text : texts) {
-        std::string field = text.empty() ? "--" : text;
-        for (char& c : field) {
-            c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        }
-        heard += ' ' + utf8OfReportText(field);
+        heard += ' ' + utf8OfReportText(text.empty() ? "--" : upperCase(text));
     }
     return heard;
 }

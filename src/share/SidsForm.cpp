@@ -6,18 +6,12 @@
 #include "check/FrameSummary.h"
 #include "check/UtcTime.h"
 #include "check/writers/TelemetryColumns.h"
+#include "share/Text.h"
 
 namespace share {
 namespace {
 
 constexpr char hexDigits[] = "0123456789ABCDEF";
-
-std::string upper(std::string text) {
-    for (char& c : text) {
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    return text;
-}
 
 bool keptAsIs(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '*' ||
@@ -38,7 +32,7 @@ SidsResult heardFrame(const check::FrameTexts& texts) {
                                       "\", not " + std::to_string(field.digits) +
                                       " hexadecimal digits"};
         }
-        frame += ' ' + upper(texts[i]);
+        frame += ' ' + upperCase(texts[i]);
     }
     return {SidsForm{{}, frame, {}}, {}};
 }

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "share/Station.h"
 
+#include <algorithm>
+
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "share/Text.h"
 
 namespace share {
 namespace {
@@ -16,29 +20,13 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string upper(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    return result;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t start = text.find_first_not_of(" \t");
-    if (start == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(start, text.find_last_not_of(" \t") - start + 1);
-}
-
 // "35.6", "-35.6", or with a hemisphere letter: "35.6N", "35.6S" (negative, like "-35.6").
 std::optional<double> degreesOf(std::string_view text, char positive, char negative) {
     text = trimmed(text);
     double sign = 1.0;
-    if (!text.empty() && (upper(text.substr(text.size() - 1))[0] == positive ||
-                          upper(text.substr(text.size() - 1))[0] == negative)) {
-        sign = upper(text.substr(text.size() - 1))[0] == negative ? -1.0 : 1.0;
+    const char last = text.empty() ? '\0' : upperCase(text.substr(text.size() - 1))[0];
+    if (last == positive || last == negative) {
+        sign = last == negative ? -1.0 : 1.0;
         text.remove_suffix(1);
         if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
             return std::nullopt;  // "-35N" says it twice
@@ -130,12 +118,14 @@ std::vector<std::string> Station::enabledUrls() const {
 // Letters and digits with at least one of each, and an optional suffix: "JA1ABC",
 // "JA1ABC/P", "JA1ABC/1".
 Checked<std::string> checkCallSign(std::string_view text) {
-    const std::string sign = upper(trimmed(text));
+    const std::string sign = upperCase(trimmed(text));
     const std::size_t slash = sign.find('/');
     const std::string_view base = std::string_view(sign).substr(0, slash);
     const std::string_view suffix =
         slash == std::string::npos ? std::string_view() : std::string_view(sign).substr(slash + 1);
-    bool letter = false, digit = false, clean = true;
+    bool letter = false;
+    bool digit = false;
+    bool clean = true;
     for (const char c : base) {
         letter = letter || isLetter(c);
         digit = digit || isDigit(c);
@@ -202,20 +192,13 @@ Checked<std::string> checkFrequency(std::string_view text) {
 // http:// or https://, a host, and no blanks or control characters.
 Checked<std::string> checkUrl(std::string_view text) {
     text = trimmed(text);
-    const std::string lower = [&] {
-        std::string l(text.substr(0, 8));
-        for (char& c : l) {
-            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        }
-        return l;
-    }();
-    const std::size_t schemeEnd = lower.rfind("http://", 0) == 0    ? 7
-                                  : lower.rfind("https://", 0) == 0 ? 8
-                                                                    : 0;
-    bool clean = true;
-    for (const char c : text) {
-        clean = clean && static_cast<unsigned char>(c) > 0x20 && c != 0x7F;
-    }
+    const std::string scheme = upperCase(text.substr(0, 8));
+    const std::size_t schemeEnd = scheme.rfind("HTTP://", 0) == 0    ? 7
+                                  : scheme.rfind("HTTPS://", 0) == 0 ? 8
+                                                                     : 0;
+    const bool clean = std::all_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) > 0x20 && c != 0x7F;
+    });
     const bool hasHost = schemeEnd > 0 && text.size() > schemeEnd && text[schemeEnd] != '/';
     if (!hasHost || !clean) {
         return {std::nullopt,

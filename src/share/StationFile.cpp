@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "share/StationFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -9,18 +10,12 @@
 #include <map>
 #include <sstream>
 
+#include "share/Text.h"
+
 namespace share {
 namespace {
 
 constexpr std::string_view stationGroup = "station";
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t start = text.find_first_not_of(" \t");
-    if (start == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(start, text.find_last_not_of(" \t") - start + 1);
-}
 
 // A value as the settings write it: plain, or in double quotes with backslash escapes when
 // it holds a comma, semicolon, equals sign or quote.
@@ -42,9 +37,7 @@ std::string valueOf(std::string_view text) {
 // Keys use '\' between levels; the settings may also write '/'.
 std::string keyOf(std::string_view text) {
     std::string key(trimmed(text));
-    for (char& c : key) {
-        c = c == '/' ? '\\' : c;
-    }
+    std::replace(key.begin(), key.end(), '/', '\\');
     return key;
 }
 

@@ -14,11 +14,9 @@ namespace {
 // The items go before the separator that sets off the about item, in a group of their own.
 void addMenuItems(QMenu* menu, const QList<QAction*>& items) {
     QAction* before = nullptr;
-    const QList<QAction*> existing = menu->actions();
-    for (auto it = existing.rbegin(); it != existing.rend(); ++it) {
-        if ((*it)->isSeparator()) {
-            before = *it;
-            break;
+    for (QAction* existing : menu->actions()) {
+        if (existing->isSeparator()) {
+            before = existing;  // the last one wins
         }
     }
     if (before == nullptr) {

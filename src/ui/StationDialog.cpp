@@ -148,7 +148,7 @@ void StationDialog::fill(const share::StationForm& form) {
     }
 }
 
-share::StationForm StationDialog::form() const {
+share::StationForm StationDialog::typedForm() const {
     share::StationForm form{stdText(callSign),
                             stdText(locator),
                             stdText(latitude),
@@ -186,9 +186,9 @@ void StationDialog::positionEdited() {
     }
 }
 
-void StationDialog::showProblems(const std::vector<share::Problem>& found) {
+void StationDialog::showProblems(const std::vector<share::Problem>& problemsFound) {
     QStringList lines;
-    for (const share::Problem& problem : found) {
+    for (const share::Problem& problem : problemsFound) {
         lines << text(problem.field) + QStringLiteral(": ") + text(problem.message);
     }
     problems->setText(lines.join('\n'));
@@ -198,7 +198,7 @@ void StationDialog::showProblems(const std::vector<share::Problem>& found) {
         {"Longitude", longitude}, {"Position", locator}, {"NORAD number", noradId},
         {"Frequency", frequency}};
     for (const auto& [name, widget] : fields) {
-        if (!found.empty() && found.front().field == name) {
+        if (!problemsFound.empty() && problemsFound.front().field == name) {
             widget->setFocus();
         }
     }
@@ -209,7 +209,7 @@ QString StationDialog::problemText() const {
 }
 
 void StationDialog::accept() {
-    share::CheckedStation checked = share::checkStation(form());
+    share::CheckedStation checked = share::checkStation(typedForm());
     showProblems(checked.problems);
     if (checked.station) {
         accepted = std::move(checked.station);

@@ -35,12 +35,12 @@ class StationDialog : public QDialog {
     void buildForm();
     void buildServers();
     void fill(const share::StationForm& form);
-    share::StationForm form() const;
+    share::StationForm typedForm() const;
     void locatorEdited();
     void positionEdited();
     void addServer(const share::Server& server);
     void removeServer();
-    void showProblems(const std::vector<share::Problem>& problems);
+    void showProblems(const std::vector<share::Problem>& problemsFound);
 
     QLineEdit* callSign;
     QLineEdit* locator;
