@@ -94,7 +94,8 @@ int forward(const share::Station& station, const std::vector<share::SidsForm>& f
         out << attempt.job.timestamp << ' ' << attempt.job.frame << " -> " << attempt.job.url
             << ": " << share::attemptText(attempt.result) << '\n';
     };
-    if (!share::deliverDue(outbox, *transport, clock, leaseSeconds, tell)) {
+    const share::DeliveryRun run{clock, leaseSeconds, station.enabledUrls()};
+    if (!share::deliverDue(outbox, *transport, run, tell)) {
         errors << "veskar-decode: " << outbox.error() << '\n';
         return 2;
     }

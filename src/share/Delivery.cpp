@@ -5,15 +5,16 @@
 
 namespace share {
 
-bool deliverDue(Outbox& outbox, Transport& transport, const std::function<std::time_t()>& clock,
-                int leaseSeconds, const std::function<void(const Attempt&)>& tell) {
-    const std::optional<std::vector<Job>> jobs = outbox.takeDue(clock(), leaseSeconds);
+bool deliverDue(Outbox& outbox, Transport& transport, const DeliveryRun& run,
+                const std::function<void(const Attempt&)>& tell) {
+    const std::optional<std::vector<Job>> jobs =
+        outbox.takeDue(run.clock(), run.leaseSeconds, run.urls);
     if (!jobs) {
         return false;
     }
     for (const Job& job : *jobs) {
         const HttpResult result = transport.post(job.url, job.body);
-        if (!outbox.record(job, result, clock())) {
+        if (!outbox.record(job, result, run.clock())) {
             return false;
         }
         tell({job, result});

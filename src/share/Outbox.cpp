@@ -303,13 +303,17 @@ std::optional<Outbox::Added> Outbox::queue(const std::vector<SidsForm>& forms,
     return done ? std::optional<Added>(added) : std::nullopt;
 }
 
-std::optional<std::vector<Job>> Outbox::takeDue(std::time_t now, int leaseSeconds) {
+std::optional<std::vector<Job>> Outbox::takeDue(std::time_t now, int leaseSeconds,
+                                                const std::vector<std::string>& urls) {
     std::vector<Job> jobs;
     const bool done = update(
         [&](std::vector<OutboxEntry>& entries, long&) {
             for (OutboxEntry& entry : entries) {
                 for (Delivery& delivery : entry.deliveries) {
-                    if (delivery.state == DeliveryState::Waiting && delivery.nextAttempt <= now) {
+                    const bool sendingThere =
+                        std::find(urls.begin(), urls.end(), delivery.url) != urls.end();
+                    if (delivery.state == DeliveryState::Waiting && delivery.nextAttempt <= now &&
+                        sendingThere) {
                         delivery.nextAttempt = now + leaseSeconds;
                         jobs.push_back(
                             {entry.id, delivery.url, entry.body, entry.frame, entry.timestamp});

@@ -79,8 +79,10 @@ class Outbox {
     std::optional<Added> queue(const std::vector<SidsForm>& forms,
                                const std::vector<std::string>& urls, std::time_t now);
 
-    // The jobs due at now, leased for leaseSeconds.
-    std::optional<std::vector<Job>> takeDue(std::time_t now, int leaseSeconds);
+    // The jobs due at now for the servers given (the ones the operator still sends to),
+    // leased for leaseSeconds. Frames for other servers wait until these are given again.
+    std::optional<std::vector<Job>> takeDue(std::time_t now, int leaseSeconds,
+                                            const std::vector<std::string>& urls);
 
     // What the server answered: 2xx sent; 4xx (but 408 and 429) refused, with the server's
     // message, and not tried again; anything else waits for the next attempt with backoff.

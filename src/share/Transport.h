@@ -29,10 +29,16 @@ struct Attempt {
     HttpResult result;
 };
 
-// Sends every job due now, one after the other, recording each answer as it comes; tells
-// of each attempt. False when the outbox could not be read or written (outbox.error()).
-bool deliverDue(Outbox& outbox, Transport& transport, const std::function<std::time_t()>& clock,
-                int leaseSeconds, const std::function<void(const Attempt&)>& tell);
+// Sends every job due now to the servers given, one after the other, recording each answer
+// as it comes; tells of each attempt. False when the outbox could not be read or written
+// (outbox.error()).
+struct DeliveryRun {
+    std::function<std::time_t()> clock;
+    int leaseSeconds;
+    std::vector<std::string> urls;
+};
+bool deliverDue(Outbox& outbox, Transport& transport, const DeliveryRun& run,
+                const std::function<void(const Attempt&)>& tell);
 
 // "sent", "refused: HTTP 400: bad frame", "will retry: timed out".
 std::string attemptText(const HttpResult& result);

@@ -103,8 +103,10 @@ bool Sharing::queue(const check::CheckRecord& record, bool operatorAsked) {
 }
 
 void Sharing::deliverDue() {
+    const std::vector<std::string> urls =
+        current ? current->enabledUrls() : std::vector<std::string>{};
     const std::optional<std::vector<share::Job>> jobs =
-        outbox.takeDue(QDateTime::currentSecsSinceEpoch(), timeout / 1000 + leaseMargin);
+        outbox.takeDue(QDateTime::currentSecsSinceEpoch(), timeout / 1000 + leaseMargin, urls);
     if (!jobs) {
         outboxFailed();
         return;
@@ -187,6 +189,7 @@ void Sharing::editStation() {
         services.showError(window, problem + QStringLiteral("\n\nThe station is used until "
                                                             "Veskar ends."));
     }
+    deliverDue();  // a server ticked again gets what waited for it
 }
 
 }  // namespace ui

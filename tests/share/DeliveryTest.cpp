@@ -34,11 +34,11 @@ class DeliveryTest : public ScratchFolder {
     // One delivery run; the texts of its attempts.
     std::vector<std::string> deliver() {
         std::vector<std::string> told;
-        EXPECT_TRUE(share::deliverDue(
-            *outbox, *transport, [this] { return now; }, 30,
-            [&told](const share::Attempt& attempt) {
-                told.push_back(share::attemptText(attempt.result));
-            }))
+        const share::DeliveryRun run{[this] { return now; }, 30, station.enabledUrls()};
+        EXPECT_TRUE(share::deliverDue(*outbox, *transport, run,
+                                      [&told](const share::Attempt& attempt) {
+                                          told.push_back(share::attemptText(attempt.result));
+                                      }))
             << outbox->error();
         return told;
     }

@@ -28,7 +28,7 @@ class OutboxTest : public ScratchFolder {
     }
 
     std::vector<share::Job> due(share::Outbox& outbox, std::time_t now) {
-        const auto jobs = outbox.takeDue(now, 30);
+        const auto jobs = outbox.takeDue(now, 30, {serverA, serverB});
         EXPECT_TRUE(jobs) << outbox.error();
         return jobs.value_or(std::vector<share::Job>{});
     }
@@ -122,7 +122,7 @@ TEST_F(OutboxTest, SurvivesACrash) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         share::Outbox own(path());
-        const auto jobs = own.takeDue(fixedTime, 30);
+        const auto jobs = own.takeDue(fixedTime, 30, {serverA});
         own.record((*jobs)[0], {200, "", ""}, fixedTime);
         // Dies half-way through replacing the file: a stray temporary file stays behind.
         std::ofstream(path() + ".half", std::ios::binary) << "veskar-outbox 1\nframe\t";
@@ -154,6 +154,17 @@ TEST_F(OutboxTest, KeepsTextsWithTabsAndLineEnds) {
     const auto jobs = due(outbox, fixedTime);
     EXPECT_TRUE(outbox.record(jobs[0], {0, "", "one\ttwo\r\n100%"}, fixedTime));
     EXPECT_EQ((*outbox.entries())[0].deliveries[0].message, "one\ttwo\r\n100%");
+}
+
+TEST_F(OutboxTest, AServerNoLongerTickedGetsNothing) {
+    share::Outbox outbox(path());
+    ASSERT_TRUE(outbox.queue(forms(1), {serverA, serverB}, fixedTime));
+    const auto jobs = outbox.takeDue(fixedTime, 30, {serverB});
+    ASSERT_TRUE(jobs);
+    ASSERT_EQ(jobs->size(), 1U);
+    EXPECT_EQ((*jobs)[0].url, serverB);
+    EXPECT_TRUE(outbox.takeDue(fixedTime, 30, {})->empty());
+    EXPECT_EQ(due(outbox, fixedTime).size(), 1U);  // A's waited for it
 }
 
 TEST_F(OutboxTest, NothingIsWrittenUntilAFrameIsQueued) {
