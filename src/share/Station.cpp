@@ -189,7 +189,8 @@ Checked<std::string> checkFrequency(std::string_view text) {
     return {std::string(text), {}};
 }
 
-// http:// or https://, a host, and no blanks or control characters.
+// http:// or https://, a host, and only printable ASCII without blanks (an international
+// name in its xn-- form).
 Checked<std::string> checkUrl(std::string_view text) {
     text = trimmed(text);
     const std::string scheme = upperCase(text.substr(0, 8));
@@ -197,7 +198,7 @@ Checked<std::string> checkUrl(std::string_view text) {
                                   : scheme.rfind("HTTPS://", 0) == 0 ? 8
                                                                      : 0;
     const bool clean = std::all_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) > 0x20 && c != 0x7F;
+        return c > 0x20 && c < 0x7F;  // printable ASCII: the settings file keeps it as it is
     });
     const bool hasHost = schemeEnd > 0 && text.size() > schemeEnd && text[schemeEnd] != '/';
     if (!hasHost || !clean) {

@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Station, FieldCheck, testing::Values(
     FieldCase{"UrlHttp",               share::checkUrl,      "http://127.0.0.1:8080/", "http://127.0.0.1:8080/"},
     FieldCase{"UrlFtp",                share::checkUrl,      "ftp://example.org/",     nullptr},
     FieldCase{"UrlWithoutHost",        share::checkUrl,      "https:///t",             nullptr},
+    FieldCase{"UrlNotAscii",           share::checkUrl,      "https://b\xC3\xBC" "cher.example/", nullptr},
     FieldCase{"UrlWithBlank",          share::checkUrl,      "https://exa mple.org/",  nullptr}),
     [](const testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
 // clang-format on
