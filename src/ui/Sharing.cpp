@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/Sharing.h"
 
-#include <QDateTime>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
@@ -94,7 +93,7 @@ bool Sharing::queue(const check::CheckRecord& record, bool operatorAsked) {
         emit statusChanged(status, status);
         return false;
     }
-    if (!outbox.queue({*result.form}, urls, QDateTime::currentSecsSinceEpoch())) {
+    if (!outbox.queue({*result.form}, urls, services.now())) {
         outboxFailed();
         return false;
     }
@@ -106,7 +105,7 @@ void Sharing::deliverDue() {
     const std::vector<std::string> urls =
         current ? current->enabledUrls() : std::vector<std::string>{};
     const std::optional<std::vector<share::Job>> jobs =
-        outbox.takeDue(QDateTime::currentSecsSinceEpoch(), timeout / 1000 + leaseMargin, urls);
+        outbox.takeDue(services.now(), timeout / 1000 + leaseMargin, urls);
     if (!jobs) {
         outboxFailed();
         return;
@@ -131,7 +130,7 @@ void Sharing::answered(QNetworkReply* reply, const share::Job& job) {
     reply->deleteLater();
     --inFlight;
     const share::HttpResult result = resultOf(reply);
-    if (!outbox.record(job, result, QDateTime::currentSecsSinceEpoch())) {
+    if (!outbox.record(job, result, services.now())) {
         outboxFailed();
         return;
     }
@@ -164,8 +163,8 @@ void Sharing::updateStatus() {
         details += QStringLiteral("\nLast problem: ") + text(tally->lastProblem);
     }
     if (inFlight == 0 && tally->nextAttempt) {
-        const qint64 wait = *tally->nextAttempt - QDateTime::currentSecsSinceEpoch();
-        retry->start(static_cast<int>(std::clamp<qint64>(wait, 1, 3600)) * 1000);
+        const std::time_t wait = *tally->nextAttempt - services.now();
+        retry->start(static_cast<int>(std::clamp<std::time_t>(wait, 1, 3600)) * 1000);
     }
     emit statusChanged(status, details);
 }

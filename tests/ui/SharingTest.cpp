@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "DialogTest.h"
+#include "common/ExampleFrame.h"
 #include "common/LocalHttpServer.h"
 #include "share/StationFile.h"
 #include "ui/InfoPanel.h"
@@ -160,6 +161,35 @@ class SharingTest : public DialogTest {
         QTest::keyClick(dialog, Qt::Key_F9);
         QTRY_VERIFY(statusLine().contains(QStringLiteral("timed out")));
         QVERIFY(statusLine().startsWith(QStringLiteral("Sent 0, queued 1, failed 0")));
+    }
+
+    // The program closed while the server was down: the frame waits in the outbox, goes out
+    // at a later start once its wait is over, and only once.
+    void aFrameOutlivesTheProgramAndIsDeliveredOnce() {
+        saveStation(stationSendingTo(server->url()));
+        server->stop();
+        openWithSharing();
+        typeExampleFrameAndCheck();
+        QTest::keyClick(dialog, Qt::Key_F9);
+        QTRY_COMPARE(sharing->pendingReplies(), 0);
+        QVERIFY(statusLine().startsWith(QStringLiteral("Sent 0, queued 1, failed 0")));
+        QVERIFY2(statusLine().contains(QStringLiteral("Connection refused")),
+                 qPrintable(statusLine()));
+        closeDialog();
+
+        server->restart();
+        for (const std::time_t later : {fixedTime + 30, fixedTime + 61, fixedTime + 100000}) {
+            QVERIFY(openDialog());
+            services->clock = later;
+            sharing = ui::attachSharing(*dialog, *services);
+            QTest::qWait(300);
+            QTRY_COMPARE(sharing->pendingReplies(), 0);
+            const std::size_t expected = later < fixedTime + 60 ? 0 : 1;
+            QCOMPARE(server->requests().size(), expected);
+            closeDialog();
+        }
+        QCOMPARE(QByteArray::fromStdString(server->requests()[0].body).left(exampleBody.size()),
+                 exampleBody);
     }
 
     void theStationDialogNamesEveryWrongField() {
