@@ -89,9 +89,11 @@ constexpr const char* keyboardHelp =
     "Enter runs Check from any box, also from the result box.\n"
     "Ctrl+Enter starts a new line in the result box, Ctrl+Tab types a tab there.\n"
     "Tab and Shift+Tab move between the controls.\n"
-    "Alt+Space, or a right-click on the dialog, opens the window menu with the about box.\n"
     "Ctrl+P opens the pass view: this run's Checks and logs of earlier passes as charts "
     "and a table.\n"
+    "F9 sends the last Check to the station's telemetry servers.\n"
+    "Alt+Space, or a right-click on the dialog, opens the window menu: Pass view, Station…, "
+    "Send, Reception report… and the about box.\n"
     "Esc closes Veskar at once; save the result first.";
 
 constexpr const char* copyrightLine = "Copyright © 2026 The Veskar developers";

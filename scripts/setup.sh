@@ -1,10 +1,11 @@
 # Sourced by the run and test commands: installs the Debian packages they need.
 # As root it installs what is missing; otherwise it prints the exact command and stops.
 
-# Building and running the program: the toolchain, Qt 6 Widgets, Svg and Charts (the pass
-# view), and the Japanese font that stands in for the dialog font; scdoc makes the manual
-# pages.
-build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-charts-dev fonts-ipafont-gothic scdoc)
+# Building and running the program: the toolchain, Qt 6 Widgets, Svg, Charts (the pass view)
+# and Network, libcurl for veskar-decode --send, and the Japanese font that stands in for the
+# dialog font; scdoc makes the manual pages.
+build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-charts-dev libcurl4-openssl-dev
+                fonts-ipafont-gothic scdoc)
 # Building and running the tests and benchmarks, and checking the package.
 # clang and its runtimes build the sanitized tests and the fuzz targets; lintian checks the
 # package.

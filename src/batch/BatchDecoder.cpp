@@ -28,14 +28,19 @@ void StreamNotifier::showMessage(const std::string& cp932Text) {
 
 BatchDecoder::BatchDecoder(const check::OutputFormat& format, std::ostream& out,
                            std::ostream& errors, check::Clock clock)
-    : writer(format.makeWriter != nullptr ? format.makeWriter() : nullptr),
+    : BatchDecoder(format.makeWriter != nullptr ? format.makeWriter() : nullptr, out, errors,
+                   std::move(clock)) {}
+
+BatchDecoder::BatchDecoder(std::unique_ptr<check::FrameWriter> writer, std::ostream& out,
+                           std::ostream& errors, check::Clock clock)
+    : writer(std::move(writer)),
       out(out),
       errors(errors),
       notifier(errors, place),
       session(notifier, std::move(clock), check::Session::History::NotKept,
               writer ? check::Session::Report::NotWritten : check::Session::Report::Written) {
-    if (writer) {
-        writer->begin(rows);
+    if (this->writer) {
+        this->writer->begin(rows);
     }
 }
 
@@ -125,6 +130,7 @@ void BatchDecoder::decodeLine(std::string_view line) {
         return;
     }
     frame->origin = {check::FrameOrigin::Kind::Log, *place.name, place.line, 0.0};
+    timed = frame->time.has_value();
     const check::CheckRecord& record = session.check(std::move(*frame));
     if (record.decodingError) {
         say(printable(*record.decodingError));

@@ -40,6 +40,9 @@ class BatchDecoder {
   public:
     BatchDecoder(const check::OutputFormat& format, std::ostream& out, std::ostream& errors,
                  check::Clock clock);
+    // The same with a writer of the caller's (the sender of veskar-decode --send).
+    BatchDecoder(std::unique_ptr<check::FrameWriter> writer, std::ostream& out,
+                 std::ostream& errors, check::Clock clock);
 
     // Decodes every line of one log; name is how messages refer to it ("FILE:LINE: ...").
     void decodeLog(std::istream& log, const std::string& name);
@@ -55,6 +58,9 @@ class BatchDecoder {
 
     // Lines that were neither a frame nor blank nor a comment.
     long skippedLines() const { return skipped; }
+
+    // Whether the frame being decoded had its time on its line (and did not take the clock's).
+    bool frameHasItsTime() const { return timed; }
 
   private:
     void decodeLine(std::string_view line);
@@ -72,6 +78,7 @@ class BatchDecoder {
     check::Session session;
     long skipped = 0;
     bool strict = false;
+    bool timed = false;
 };
 
 }  // namespace batch

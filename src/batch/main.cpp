@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// veskar-decode: decodes logged beacon frames as the dialog's Check does, to the same report
-// or to CSV.
+// veskar-decode: decodes logged beacon frames as the dialog's Check does, to the same report,
+// to CSV or JSON Lines, draws them as charts, or forwards them to the station's telemetry
+// servers.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include "batch/BatchDecoder.h"
 #include "batch/PlotCommand.h"
 #include "batch/Printable.h"
+#include "batch/SendCommand.h"
 #include "batch/SignalCleanup.h"
 #include "check/SavedFile.h"
 #include "check/writers/FrameWriter.h"
@@ -26,6 +28,7 @@ namespace {
 constexpr const char* usage =
     "usage: veskar-decode [--csv | --json] [--strict] [-o FILE] [FILE ...]\n"
     "       veskar-decode --plot PICTURE.png|PICTURE.svg [FILE ...]\n"
+    "       veskar-decode --send [--dry-run] [--station FILE] [FILE ...]\n"
     "\n"
     "Decodes VOKA-I beacon frames, one a line, from each FILE in turn (or standard input\n"
     "when there is none or FILE is -), as consecutive Checks of the Veskar dialog.\n"
@@ -45,11 +48,21 @@ constexpr const char* usage =
     "             0x1A\n"
     "  --plot PICTURE  draw the pass view's charts of the frames, each FILE a pass in its\n"
     "             own colour, as a PNG or SVG picture; needs no display\n"
+    "  --send     forward every frame copied whole and with its time to the telemetry\n"
+    "             servers enabled for the station (a form POST, as the SatNOGS network\n"
+    "             takes it), through the outbox, which keeps what could not be sent yet\n"
+    "             and retries it at later runs, waiting longer after each failure;\n"
+    "             prints what each server answered\n"
+    "  --dry-run  with --send: print each request instead of sending it\n"
+    "  --station FILE\n"
+    "             with --send: the station's settings from FILE instead of the ones saved\n"
+    "             in Veskar's Station dialog\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
     "Exit status: 0 when every line was decoded, 1 when some line was skipped, 2 for a usage\n"
-    "error or a file that could not be read or written.\n";
+    "error or a file that could not be read or written. With --send, 1 also when a frame\n"
+    "could not be sent, was refused or still waits in the outbox.\n";
 
 struct Options {
     const check::OutputFormat* format = check::outputFormats.data();  // the report
@@ -57,6 +70,8 @@ struct Options {
     std::optional<std::string> output;
     std::optional<std::string> plot;
     std::vector<std::string> logs;
+    bool send = false;
+    batch::SendOptions sending;
 };
 
 // The format an option such as "--csv" names; the report has no option, it is the default.
@@ -70,6 +85,11 @@ const check::OutputFormat* formatOption(std::string_view arg) {
 // A message as one write, so that parallel runs do not mix their lines.
 void say(const std::string& message) {
     std::cerr << ("veskar-decode: " + message + "\n");
+}
+
+std::nullopt_t refuse(const std::string& reason) {
+    say(reason + "\nTry 'veskar-decode --help'.");
+    return std::nullopt;
 }
 
 // Nothing after printing the reason when the command line cannot be used.
@@ -90,13 +110,25 @@ std::optional<Options> parse(int argc, char* argv[]) {
             options.output = argv[++i];
         } else if (arg == "--plot" && i + 1 < argc) {
             options.plot = argv[++i];
+        } else if (arg == "--send") {
+            options.send = true;
+        } else if (arg == "--dry-run") {
+            options.sending.dryRun = true;
+        } else if (arg == "--station" && i + 1 < argc) {
+            options.sending.stationFile = argv[++i];
         } else {
-            say((arg == "-o"       ? "-o needs a FILE"
-                 : arg == "--plot" ? "--plot needs a PICTURE file"
-                                   : "unknown option " + batch::printable(arg)) +
-                "\nTry 'veskar-decode --help'.");
-            return std::nullopt;
+            const bool needsFile = arg == "-o" || arg == "--station";
+            return refuse(needsFile        ? arg + " needs a FILE"
+                          : arg == "--plot" ? "--plot needs a PICTURE file"
+                                            : "unknown option " + batch::printable(arg));
         }
+    }
+    const bool sendingOnly = options.sending.dryRun || options.sending.stationFile;
+    if (sendingOnly && !options.send) {
+        return refuse("--dry-run and --station go with --send");
+    }
+    if (options.send && (options.output || options.format != check::outputFormats.data())) {
+        return refuse("--send writes no report; leave out -o, --csv and --json");
     }
     if (options.logs.empty()) {
         options.logs.emplace_back("-");
@@ -115,9 +147,9 @@ int openLog(const std::string& name, int& descriptor) {
 }
 
 // Decodes every log; false when one of them could not be read.
-bool decodeLogs(const Options& options, batch::BatchDecoder& decoder) {
+bool decodeLogs(const std::vector<std::string>& logs, batch::BatchDecoder& decoder) {
     bool allRead = true;
-    for (const std::string& name : options.logs) {
+    for (const std::string& name : logs) {
         const bool standardInput = name == "-";
         const std::string shown = standardInput ? "<stdin>" : name;
         int descriptor = STDIN_FILENO;
@@ -168,9 +200,14 @@ void holdClosedStandardDescriptors() {
     }
 }
 
-int run(const Options& options) {
+int run(Options options) {
     if (options.plot) {
         return batch::runPlot(*options.plot, options.logs);
+    }
+    if (options.send) {
+        options.sending.logs = options.logs;
+        return batch::runSend(options.sending, decodeLogs, std::cout, std::cerr,
+                              check::systemClock);
     }
     std::optional<batch::AtomicFile> file;
     if (options.output) {
@@ -189,7 +226,7 @@ int run(const Options& options) {
     std::ostream& out = file ? file->stream() : std::cout;
     batch::BatchDecoder decoder(*options.format, out, std::cerr, check::systemClock);
     decoder.setStrict(options.strict);
-    const bool allRead = decodeLogs(options, decoder);
+    const bool allRead = decodeLogs(options.logs, decoder);
     decoder.finish();
 
     if (file) {

@@ -98,6 +98,10 @@ InfoPanel::InfoPanel(QWidget* parent)
     legend->setAccessibleName(
         QStringLiteral("Legend: ○ normal, △ at a limit, × fault, － not copied"));
     column->addWidget(legend);
+    status = makeLabel(QString(), this, 7);
+    status->setWordWrap(true);
+    status->hide();
+    column->addWidget(status);
     setAccessibleName(QStringLiteral("Frame health"));
 }
 
@@ -135,6 +139,17 @@ void InfoPanel::showLines(const QString& title, const std::vector<check::Summary
         }
         entry->setVisible(used);
     }
+}
+
+void InfoPanel::showStatusLine(const QString& text, const QString& details) {
+    status->setText(text.toHtmlEscaped());
+    status->setToolTip(details);
+    status->setAccessibleName(details);
+    status->setVisible(!text.isEmpty());
+}
+
+QString InfoPanel::statusLine() const {
+    return status->isHidden() ? QString() : status->accessibleName();
 }
 
 QString InfoPanel::title() const {

@@ -24,6 +24,11 @@ class InfoPanel : public QWidget {
 
     void showLines(const QString& title, const std::vector<check::SummaryLine>& lines);
 
+    // A line at the foot of the panel (the sending status), with its details as tooltip;
+    // hidden while empty.
+    void showStatusLine(const QString& text, const QString& details);
+    QString statusLine() const;
+
     QString title() const;
     // The accessible text of each entry, in order.
     QStringList entries() const;
@@ -38,6 +43,7 @@ class InfoPanel : public QWidget {
     QLabel* heading;
     QGridLayout* grid;
     QList<QLabel*> entryLabels;
+    QLabel* status;
 };
 
 }  // namespace ui

@@ -23,7 +23,7 @@ grep -q "<release version=\"$version\"" "$scratch/usr/share/metainfo/$id.metainf
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
 deb=$(ls "$scratch"/package/veskar_"$version"-1_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6svg6 libqt6charts6 fonts-ipafont-gothic; do
+for needed in libqt6widgets6 libqt6svg6 libqt6charts6 libqt6network6 libcurl4 fonts-ipafont-gothic; do
     [[ $depends == *$needed* ]] || { echo "the package does not depend on $needed: $depends"; exit 1; }
 done
 contents=$(dpkg-deb -c "$deb")

@@ -11,7 +11,8 @@
 // every box recorded instead of shown.
 class RecordingServices : public ui::Services {
   public:
-    std::time_t now() override { return 1262401445; }  // 2010-01-02 03:04:05 UTC
+    std::time_t now() override { return clock; }
+    std::time_t clock = 1262401445;  // 2010-01-02 03:04:05 UTC
     std::optional<QString> chooseSavePath(QWidget*) override {
         if (savePaths.empty()) {
             return std::nullopt;
