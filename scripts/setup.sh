@@ -2,8 +2,10 @@
 # As root it installs what is missing; otherwise it prints the exact command and stops.
 
 # Building and running the program: the toolchain, Qt 6 Widgets, and the Japanese font that
-# stands in for the dialog font.
-build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-ipafont-gothic)
+# stands in for the dialog font; Qt's translation tools (lupdate, lrelease and their CMake
+# functions) and Qt's own translations.
+build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+                qt6-translations-l10n fonts-ipafont-gothic)
 # Building and running the tests and benchmarks, and checking the package.
 # clang and its runtimes build the sanitized tests and the fuzz targets.
 test_packages=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file clang

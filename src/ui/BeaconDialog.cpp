@@ -16,9 +16,12 @@
 #include "check/SavedFile.h"
 #include "ui/AboutDialog.h"
 #include "ui/Artwork.h"
+#include "ui/CloseGuard.h"
 #include "ui/CodePage.h"
 #include "ui/EntryValidator.h"
+#include "ui/FramePaster.h"
 #include "ui/InfoPanel.h"
+#include "ui/KeyboardHelp.h"
 #include "ui/PanelPresenter.h"
 #include "ui/ResultBox.h"
 #include "ui/Services.h"
@@ -91,8 +94,7 @@ bool CBeaconDialog::OnInitDialog() {
 
 void CBeaconDialog::OnSysCommand(int command) {
     if ((command & 0xFFF0) == res::idmAboutBox) {
-        CAboutDialog about;
-        about.exec();
+        OnAboutBox();
     } else {
         TemplateDialog::OnSysCommand(command);
     }
@@ -102,8 +104,32 @@ InfoPanel* CBeaconDialog::informationPanel() const {
     return infoPanel(res::idInfoPanel);
 }
 
+// The about box is the main dialog's child: one task-bar entry, no minimise or maximise.
+void CBeaconDialog::OnAboutBox() {
+    CAboutDialog about(this);
+    about.exec();
+}
+
 void CBeaconDialog::OnHelp() {
-    services.showMessage(this, QString::fromUtf8(res::keyboardHelp));
+    if (services.showHelp(this, keyboardHelp())) {
+        OnAboutBox();
+    }
+}
+
+// The next frame: empty boxes, so that a field not copied is not decoded again from the
+// previous frame, and the focus in H0.
+void CBeaconDialog::OnNextFrame() {
+    for (std::size_t field = 0; field < check::fieldCount; ++field) {
+        lineEdit(entryId(field))->clear();
+    }
+    UpdateData(true);
+    nextDialogControl(entryId(0));
+}
+
+// A whole frame was pasted into the boxes: it is ready for Check.
+void CBeaconDialog::OnFramePasted() {
+    UpdateData(true);
+    nextDialogControl(res::idCheck);
 }
 
 void CBeaconDialog::wireControls() {
@@ -128,6 +154,12 @@ void CBeaconDialog::wireControls() {
     connect(button(res::idCancel), &QPushButton::clicked, this, &CBeaconDialog::OnCancel);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &CBeaconDialog::OnHelp);
+    auto* nextFrame = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    connect(nextFrame, &QShortcut::activated, this, &CBeaconDialog::OnNextFrame);
+    new FramePaster(
+        boxes, [this] { OnFramePasted(); }, this);
+    closeGuard = new CloseGuard(
+        resultEdit, services, [this] { return saveResult(); }, this);
 }
 
 void CBeaconDialog::DoDataExchange(bool saveAndValidate) {
@@ -181,20 +213,32 @@ void CBeaconDialog::OnCheck() {
 }
 
 void CBeaconDialog::OnSave() {
-    if (const std::optional<QString> path = services.chooseSavePath(this)) {
+    saveResult();
+}
+
+// Save: true once the result is written. A cancelled choice clears the modified mark as
+// before, but the result still counts as not saved when the dialog closes.
+bool CBeaconDialog::saveResult() {
+    const std::optional<QString> path = services.chooseSavePath(this);
+    if (path) {
         if (!writeSavedFile(*path)) {
-            return;  // the caption and the modified mark stay as they were
+            return false;  // the caption and the modified mark stay as they were
         }
         savedPathName = QFileInfo(*path).absoluteFilePath();
         setWindowTitle(savedPathName);
+        closeGuard->markSaved();
     }
     resultEdit->document()->setModified(false);
+    return path.has_value();
 }
 
 // Writes the result as the box shows it, replacing the file only once every byte is on
-// disk; on failure the earlier file stays whole and the operator is told why.
+// disk; on failure the earlier file stays whole and the operator is told why. A folder that
+// refuses the temporary file (no write permission) leaves one way: writing over the file
+// itself, when the file may be written.
 bool CBeaconDialog::writeSavedFile(const QString& path) {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     errno = 0;
     if (file.open(QIODevice::WriteOnly)) {
         UpdateData(true);
@@ -210,9 +254,9 @@ bool CBeaconDialog::writeSavedFile(const QString& path) {
     QString reason = file.errorString();
     if (file.error() == QFileDevice::NoError) {
         reason = failure != 0 ? QString::fromLocal8Bit(std::strerror(failure))
-                              : QStringLiteral("Not every byte could be written.");
+                              : tr("Not every byte could be written.");
     }
-    services.showError(this, QStringLiteral("The analysis could not be saved to \"%1\".\n\n%2")
+    services.showError(this, tr("The analysis could not be saved to \"%1\".\n\n%2")
                                  .arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
@@ -224,7 +268,9 @@ void CBeaconDialog::OnClear() {
 }
 
 void CBeaconDialog::OnCancel() {
-    QDialog::reject();
+    if (closeGuard->mayClose(this)) {
+        QDialog::reject();
+    }
 }
 
 // Moves the focus on once the box holds exactly its field's width in code page 932 bytes.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QString>
 #include <array>
@@ -12,6 +13,7 @@
 
 namespace ui {
 
+class CloseGuard;
 class PanelPresenter;
 class ResultBox;
 class Services;
@@ -20,6 +22,8 @@ class Services;
 // result box. It wires the controls to the core and holds no decoding of its own. It owns
 // the program's one ProgramState.
 class CBeaconDialog : public TemplateDialog {
+    Q_DECLARE_TR_FUNCTIONS(ui::CBeaconDialog)
+
   public:
     explicit CBeaconDialog(Services& services, QWidget* parent = nullptr);
 
@@ -28,6 +32,9 @@ class CBeaconDialog : public TemplateDialog {
     void OnClear();
     void OnCancel();
     void OnHelp();
+    void OnAboutBox();
+    void OnNextFrame();
+    void OnFramePasted();
     void OnChangeH0();
     void OnChangeH1();
     void OnChangeH2();
@@ -58,6 +65,7 @@ class CBeaconDialog : public TemplateDialog {
     void UpdateData(bool saveAndValidate);
     void exchangeResult(bool saveAndValidate);
     void advanceIfFull(std::size_t field);
+    bool saveResult();
     bool writeSavedFile(const QString& path);
     void wireControls();
 
@@ -74,6 +82,7 @@ class CBeaconDialog : public TemplateDialog {
     // append to resultText or empty it, so the box needs only the rest.
     std::size_t resultShown = 0;
     PanelPresenter* panel = nullptr;
+    CloseGuard* closeGuard = nullptr;
 
     static const std::array<std::string CBeaconDialog::*, check::fieldCount> entryTexts;
 };

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/InfoPanel.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "ui/Artwork.h"
 #include "ui/CodePage.h"
@@ -23,15 +26,49 @@ struct HealthLook {
 HealthLook lookOf(check::Health health) {
     switch (health) {
         case check::Health::Normal:
-            return {"○", "#8ee6a0", "normal"};
+            return {"○", "#8ee6a0", QT_TRANSLATE_NOOP("ui::InfoPanel", "normal")};
         case check::Health::Limit:
-            return {"△", "#ffd24a", "at a limit"};
+            return {"△", "#ffd24a", QT_TRANSLATE_NOOP("ui::InfoPanel", "at a limit")};
         case check::Health::Fault:
-            return {"×", "#ff7a7a", "fault"};
+            return {"×", "#ff7a7a", QT_TRANSLATE_NOOP("ui::InfoPanel", "fault")};
         case check::Health::NotCopied:
             break;
     }
-    return {"－", "#9fb3c8", "not copied"};
+    return {"－", "#9fb3c8", QT_TRANSLATE_NOOP("ui::InfoPanel", "not copied")};
+}
+
+QString wordsOf(const HealthLook& look) {
+    return InfoPanel::tr(look.words);
+}
+
+// The core names its items in English; these are the names the panel shows.
+[[maybe_unused]] constexpr std::array<const char*, 21> itemLabels{
+    QT_TRANSLATE_NOOP("check::FrameSummary", "S meter"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Battery voltage"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Battery current"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "3.3 V bus"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Solar cell"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "EPS temperature"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Comm. temperature"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Memory status"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Sun sensor"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Status word"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Uplink command"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "FM transmitter power"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Protocol"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Operation mode"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Packet interval"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Sensor flag"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Antenna flag"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Paddle flag"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Sun sensor power"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Sun sensor mode"),
+    QT_TRANSLATE_NOOP("check::FrameSummary", "Sun sensor threshold"),
+};
+
+QString labelOf(const check::SummaryLine& line) {
+    const std::string label = line.label;
+    return QCoreApplication::translate("check::FrameSummary", label.c_str());
 }
 
 QLabel* makeLabel(const QString& text, QWidget* parent, double points) {
@@ -46,7 +83,7 @@ QLabel* makeLabel(const QString& text, QWidget* parent, double points) {
 // The entry's rich text and its accessible name.
 std::pair<QString, QString> entryTexts(const check::SummaryLine& line) {
     const HealthLook look = lookOf(line.health);
-    const QString label = fromCp932(line.label);
+    const QString label = labelOf(line);
     const QString value = fromCp932(line.value);
     const QString state = fromCp932(line.state);
     QString text = QStringLiteral("<span style='color:%1'>%2</span> %3")
@@ -63,8 +100,8 @@ std::pair<QString, QString> entryTexts(const check::SummaryLine& line) {
             spoken << part;
         }
     }
-    const QString name = spoken.join(QStringLiteral(", ")) + QStringLiteral(" (") +
-                         QString::fromUtf8(look.words) + QStringLiteral(")");
+    const QString name = spoken.join(QStringLiteral(", ")) + QStringLiteral(" (") + wordsOf(look) +
+                         QStringLiteral(")");
     return {text, name};
 }
 
@@ -79,6 +116,7 @@ InfoPanel::InfoPanel(QWidget* parent)
     heading = makeLabel(QString(), this, 8);
     heading->setWordWrap(true);
     column->addWidget(heading);
+    column->addWidget(makeViewSwitch());
     grid = new QGridLayout;
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(0);
@@ -92,13 +130,40 @@ InfoPanel::InfoPanel(QWidget* parent)
         const HealthLook look = lookOf(health);
         legendText += QStringLiteral("<span style='color:%1'>%2</span>&nbsp;%3 ")
                           .arg(look.colour, QString::fromUtf8(look.symbol),
-                               QString::fromUtf8(look.words).replace(' ', "&nbsp;"));
+                               wordsOf(look).replace(' ', "&nbsp;"));
     }
     legend->setText(legendText);
-    legend->setAccessibleName(
-        QStringLiteral("Legend: ○ normal, △ at a limit, × fault, － not copied"));
+    legend->setAccessibleName(tr("Legend: ○ normal, △ at a limit, × fault, － not copied"));
     column->addWidget(legend);
-    setAccessibleName(QStringLiteral("Frame health"));
+    setAccessibleName(tr("Frame health"));
+}
+
+// Says which day/night setting the colours assume, and switches the view to daylight.
+QToolButton* InfoPanel::makeViewSwitch() {
+    daylightSwitch = new QToolButton(this);
+    daylightSwitch->setCheckable(true);
+    daylightSwitch->setAutoRaise(true);
+    daylightSwitch->setFocusPolicy(Qt::TabFocus);
+    QFont font = daylightSwitch->font();
+    font.setPointSizeF(7);
+    daylightSwitch->setFont(font);
+    daylightSwitch->setStyleSheet(QStringLiteral(
+        "QToolButton { color: #dfe8f2; background: rgba(255,255,255,30); border: 1px solid "
+        "#4f7fb0; border-radius: 2px; padding: 0 2px; } QToolButton:checked { color: #2a2000; "
+        "background: #ffd24a; } QToolButton:focus { border: 1px solid #ffffff; }"));
+    auto describe = [this](bool daylight) {
+        daylightSwitch->setText(daylight ? tr("Colours: daylight") : tr("Colours: eclipse"));
+        daylightSwitch->setToolTip(
+            daylight ? tr("The panel's colours assume daylight. The report keeps the built-in "
+                          "eclipse setting. Press to return to eclipse.")
+                     : tr("The panel's colours assume eclipse, the built-in setting. Press to "
+                          "see this frame's battery current and solar cell in daylight."));
+        daylightSwitch->setAccessibleName(daylightSwitch->text());
+        daylightSwitch->setAccessibleDescription(daylightSwitch->toolTip());
+    };
+    describe(false);
+    connect(daylightSwitch, &QToolButton::toggled, this, describe);
+    return daylightSwitch;
 }
 
 QSize InfoPanel::sizeHint() const {

@@ -10,6 +10,7 @@
 
 class QGridLayout;
 class QLabel;
+class QToolButton;
 
 namespace ui {
 
@@ -28,13 +29,19 @@ class InfoPanel : public QWidget {
     // The accessible text of each entry, in order.
     QStringList entries() const;
 
+    // The switch between the built-in eclipse colours and a daylight view.
+    QToolButton* viewSwitch() const { return daylightSwitch; }
+
     QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    QToolButton* makeViewSwitch();
+
     QPixmap background;
+    QToolButton* daylightSwitch = nullptr;
     QLabel* heading;
     QGridLayout* grid;
     QList<QLabel*> entryLabels;

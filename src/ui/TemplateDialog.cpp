@@ -70,9 +70,15 @@ void TemplateDialog::createSystemMenu() {
     systemMenu->setSeparatorsCollapsible(false);
     appendSystemMenuItem(scMinimize, QStringLiteral("最小化(&N)"));
     appendSystemMenuItem(scClose, QStringLiteral("閉じる(&C)"));
-    auto* altSpace = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(altSpace, &QShortcut::activated, this,
-            [this] { popUpSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    // Window managers take Alt+Space for their own menu; the Menu key and Shift+F10 are the
+    // keys that desktops leave to a program's context menu.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
+          QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this] { popUpSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    }
 }
 
 void TemplateDialog::appendSystemMenuItem(int command, const QString& text) {
