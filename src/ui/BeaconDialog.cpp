@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -10,12 +11,16 @@
 #include <QShortcut>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "Templates.h"
 #include "check/CheckOperation.h"
 #include "check/SavedFile.h"
 #include "ui/AboutDialog.h"
+#include "ui/Announcer.h"
 #include "ui/Artwork.h"
+#include "ui/CharacterGuard.h"
+#include "ui/CheckWords.h"
 #include "ui/CloseGuard.h"
 #include "ui/CodePage.h"
 #include "ui/EntryValidator.h"
@@ -133,12 +138,19 @@ void CBeaconDialog::OnFramePasted() {
 }
 
 void CBeaconDialog::wireControls() {
+    announcer = new Announcer(this);
     auto refused = [this](QWidget* near) {
-        return [this, near](const QString& notice) { services.showNotice(near, notice); };
+        return [this, near](const QString& notice) {
+            services.showNotice(near, notice);
+            announcer->announce(notice);
+        };
     };
+    auto* characterGuard = new CharacterGuard(
+        [refused](QLineEdit* box, const QString& notice) { refused(box)(notice); }, this);
     for (std::size_t field = 0; field < check::fieldCount; ++field) {
         QLineEdit* edit = lineEdit(entryId(field));
         edit->setValidator(new EntryValidator(refused(edit), edit));
+        characterGuard->guard(edit);
         // Only the operator's edits advance; the program's write-back does not.
         connect(edit, &QLineEdit::textEdited, this, changeHandlers[field]);
     }
@@ -148,6 +160,9 @@ void CBeaconDialog::wireControls() {
         boxes[field] = lineEdit(entryId(field));
     }
     panel = new PanelPresenter(infoPanel(res::idInfoPanel), boxes, state, this);
+    panel->onMarked = [this](QLineEdit* /*box*/, const QString& hint) {
+        announcer->announce(hint);
+    };
     connect(button(res::idCheck), &QPushButton::clicked, this, &CBeaconDialog::OnCheck);
     connect(button(res::idSave), &QPushButton::clicked, this, &CBeaconDialog::OnSave);
     connect(button(res::idClear), &QPushButton::clicked, this, &CBeaconDialog::OnClear);
@@ -204,11 +219,12 @@ void CBeaconDialog::OnCheck() {
     const check::CheckOutcome outcome = check::runCheck(
         state, resultText, texts, [this] { return services.now(); }, notifier);
     UpdateData(false);
-    resultEdit->scrollToEnd();
+    resultEdit->showNewestBlock();
     resultEdit->document()->setModified(true);
     panel->showCheck(outcome);
+    announcer->announce(checkAnnouncement(resultText, outcome));
     if (outcome.decodingError) {
-        services.showWarning(this, fromCp932(*outcome.decodingError));
+        services.showWarning(this, decodingErrorInWords(*outcome.decodingError));
     }
 }
 

@@ -13,6 +13,7 @@
 
 namespace ui {
 
+class Announcer;
 class CloseGuard;
 class PanelPresenter;
 class ResultBox;
@@ -68,6 +69,8 @@ class CBeaconDialog : public TemplateDialog {
     bool saveResult();
     bool writeSavedFile(const QString& path);
     void wireControls();
+    void wireJumpKeys();
+    void nameControls();
 
     QString savedPathName;
     ResultBox* resultEdit;
@@ -83,6 +86,7 @@ class CBeaconDialog : public TemplateDialog {
     std::size_t resultShown = 0;
     PanelPresenter* panel = nullptr;
     CloseGuard* closeGuard = nullptr;
+    Announcer* announcer = nullptr;
 
     static const std::array<std::string CBeaconDialog::*, check::fieldCount> entryTexts;
 };

@@ -3,19 +3,25 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "ui/Artwork.h"
 #include "ui/CodePage.h"
+#include "ui/PanelAccessibility.h"
 
 namespace ui {
 namespace {
 
 const QSize panelSize(109, 317);
+
+// Where an entry keeps its text as the panel's tests and tooltips read it.
+constexpr const char* summaryProperty = "summary";
 
 struct HealthLook {
     const char* symbol;  // the meaning without colour: ○ normal, △ limit, × fault, － not copied
@@ -71,12 +77,16 @@ QString labelOf(const check::SummaryLine& line) {
     return QCoreApplication::translate("check::FrameSummary", label.c_str());
 }
 
-QLabel* makeLabel(const QString& text, QWidget* parent, double points) {
-    auto* label = new QLabel(text, parent);
+void styleLabel(QLabel* label, double points) {
     QFont font = label->font();
     font.setPointSizeF(points);
     label->setFont(font);
     label->setStyleSheet(QStringLiteral("color: #dfe8f2; background: transparent;"));
+}
+
+QLabel* makeLabel(const QString& text, QWidget* parent, double points) {
+    auto* label = new QLabel(text, parent);
+    styleLabel(label, points);
     return label;
 }
 
@@ -94,15 +104,40 @@ std::pair<QString, QString> entryTexts(const check::SummaryLine& line) {
             QStringLiteral("<div style='margin-left:8px'>%1 <span style='color:%2'>%3</span></div>")
                 .arg(value.toHtmlEscaped(), look.colour, state.toHtmlEscaped());
     }
-    QStringList spoken{label};
+    QStringList parts{label};
     for (const QString& part : {value, state}) {
         if (!part.isEmpty()) {
-            spoken << part;
+            parts << part;
         }
     }
-    const QString name = spoken.join(QStringLiteral(", ")) + QStringLiteral(" (") + wordsOf(look) +
-                         QStringLiteral(")");
-    return {text, name};
+    const QString summary = parts.join(QStringLiteral(", ")) + QStringLiteral(" (") +
+                            wordsOf(look) + QStringLiteral(")");
+    return {text, summary};
+}
+
+// The units as words, for a screen reader: "4.218 [V]" is "4.218 volts".
+QString unitsSpoken(QString value) {
+    const std::array<std::pair<const char*, const char*>, 3> units{{
+        {"[V]", QT_TRANSLATE_NOOP("ui::InfoPanel", "volts")},
+        {"[A]", QT_TRANSLATE_NOOP("ui::InfoPanel", "amperes")},
+        {"[℃]", QT_TRANSLATE_NOOP("ui::InfoPanel", "degrees Celsius")},
+    }};
+    for (const auto& [unit, words] : units) {
+        value.replace(QString::fromUtf8(unit), InfoPanel::tr(words));
+    }
+    return value;
+}
+
+// "Battery voltage, 4.218 volts, UpperLimit, at a limit".
+QString spokenText(const check::SummaryLine& line) {
+    QStringList parts{labelOf(line)};
+    for (const QString& part : {unitsSpoken(fromCp932(line.value)), fromCp932(line.state)}) {
+        if (!part.isEmpty()) {
+            parts << part;
+        }
+    }
+    parts << wordsOf(lookOf(line.health));
+    return parts.join(QStringLiteral(", "));
 }
 
 }  // namespace
@@ -122,7 +157,7 @@ InfoPanel::InfoPanel(QWidget* parent)
     grid->setVerticalSpacing(0);
     column->addLayout(grid);
     column->addStretch();
-    QLabel* legend = makeLabel(QString(), this, 7);
+    legend = makeLabel(QString(), this, 7);
     legend->setWordWrap(true);
     QString legendText;
     for (const check::Health health : {check::Health::Normal, check::Health::Limit,
@@ -135,7 +170,9 @@ InfoPanel::InfoPanel(QWidget* parent)
     legend->setText(legendText);
     legend->setAccessibleName(tr("Legend: ○ normal, △ at a limit, × fault, － not copied"));
     column->addWidget(legend);
+    installPanelAccessibility();
     setAccessibleName(tr("Frame health"));
+    setFocusPolicy(Qt::TabFocus);
 }
 
 // Says which day/night setting the colours assume, and switches the view to daylight.
@@ -182,24 +219,81 @@ void InfoPanel::showLines(const QString& title, const std::vector<check::Summary
         heading->setText(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()));
         heading->setAccessibleName(title);
     }
+    if (accessibleDescription() != title) {
+        setAccessibleDescription(title);
+    }
     while (entryLabels.size() < static_cast<qsizetype>(lines.size())) {
-        QLabel* entry = makeLabel(QString(), this, 7);
+        auto* entry = new PanelEntry(this);
+        styleLabel(entry, 7);
         entry->setWordWrap(true);
         grid->addWidget(entry, static_cast<int>(entryLabels.size()), 0);
         entryLabels << entry;
+        legend->raise();  // a screen reader meets the legend after the entries
     }
+    shownEntries = static_cast<int>(lines.size());
     for (qsizetype i = 0; i < entryLabels.size(); ++i) {
-        QLabel* entry = entryLabels[i];
-        const bool used = i < static_cast<qsizetype>(lines.size());
+        PanelEntry* entry = entryLabels[i];
+        const bool used = i < shownEntries;
         if (used) {
-            const auto [text, name] = entryTexts(lines[static_cast<std::size_t>(i)]);
-            if (entry->accessibleName() != name) {
+            const check::SummaryLine& line = lines[static_cast<std::size_t>(i)];
+            const auto [text, summary] = entryTexts(line);
+            if (entry->property(summaryProperty).toString() != summary) {
                 entry->setText(text);
-                entry->setAccessibleName(name);
+                entry->setProperty(summaryProperty, summary);
+                entry->setAccessibleName(spokenText(line));
             }
         }
         entry->setVisible(used);
     }
+    setCurrentEntry(std::min(currentEntry, shownEntries - 1));
+}
+
+// The arrow keys walk the entries when the panel has the focus; the current one is framed.
+void InfoPanel::setCurrentEntry(int index) {
+    currentEntry = std::max(index, 0);
+    for (qsizetype i = 0; i < entryLabels.size(); ++i) {
+        const bool current = i == currentEntry && hasFocus();
+        if (entryLabels[i]->isCurrent() != current) {
+            entryLabels[i]->setCurrent(current);
+            entryLabels[i]->setStyleSheet(
+                current ? QStringLiteral("color: #ffffff; background: rgba(255,255,255,40); "
+                                         "border: 1px solid #ffffff;")
+                        : QStringLiteral("color: #dfe8f2; background: transparent;"));
+        }
+    }
+    if (hasFocus() && currentEntry < shownEntries) {
+        announceEntryFocus(entryLabels[currentEntry]);
+    }
+}
+
+void InfoPanel::keyPressEvent(QKeyEvent* event) {
+    const int last = shownEntries - 1;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            setCurrentEntry(std::max(currentEntry - 1, 0));
+            break;
+        case Qt::Key_Down:
+            setCurrentEntry(std::min(currentEntry + 1, last));
+            break;
+        case Qt::Key_Home:
+            setCurrentEntry(0);
+            break;
+        case Qt::Key_End:
+            setCurrentEntry(last);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void InfoPanel::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    setCurrentEntry(currentEntry);
+}
+
+void InfoPanel::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    setCurrentEntry(currentEntry);
 }
 
 QString InfoPanel::title() const {
@@ -210,7 +304,7 @@ QStringList InfoPanel::entries() const {
     QStringList texts;
     for (const QLabel* label : entryLabels) {
         if (!label->isHidden()) {
-            texts << label->accessibleName();
+            texts << label->property(summaryProperty).toString();
         }
     }
     return texts;

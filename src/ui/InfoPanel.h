@@ -10,13 +10,18 @@
 
 class QGridLayout;
 class QLabel;
+
+namespace ui {
+class PanelEntry;
+}
 class QToolButton;
 
 namespace ui {
 
 // The information panel at the lower right of the main dialog: over its artwork, a title
 // and one entry per item (label, value, state), each marked by a symbol as well as a
-// colour, with a legend. Every entry carries its whole text as its accessible name.
+// colour, with a legend. It takes the focus after the dialog's controls; a screen reader
+// meets it as the list "Frame health", whose items the arrow keys walk.
 class InfoPanel : public QWidget {
     Q_OBJECT
 
@@ -26,7 +31,9 @@ class InfoPanel : public QWidget {
     void showLines(const QString& title, const std::vector<check::SummaryLine>& lines);
 
     QString title() const;
-    // The accessible text of each entry, in order.
+    // The text of each entry in words ("Battery voltage, 4.218 [V], UpperLimit (at a
+    // limit)"), in order. A screen reader hears each as an item of the list "Frame health",
+    // units spoken ("Battery voltage, 4.218 volts, UpperLimit, at a limit").
     QStringList entries() const;
 
     // The switch between the built-in eclipse colours and a daylight view.
@@ -36,15 +43,22 @@ class InfoPanel : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     QToolButton* makeViewSwitch();
+    void setCurrentEntry(int index);
 
     QPixmap background;
     QToolButton* daylightSwitch = nullptr;
     QLabel* heading;
     QGridLayout* grid;
-    QList<QLabel*> entryLabels;
+    QLabel* legend;
+    QList<PanelEntry*> entryLabels;
+    int shownEntries = 0;
+    int currentEntry = 0;
 };
 
 }  // namespace ui

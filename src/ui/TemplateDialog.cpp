@@ -2,6 +2,7 @@
 #include "ui/TemplateDialog.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,19 @@ QLineEdit* makeEdit() {
     return edit;
 }
 
+// The banner carries the program's name and purpose; the icon is decoration.
+void describePicture(QLabel* picture, const QString& name) {
+    if (name == QLatin1String("banner")) {
+        picture->setAccessibleName(
+            QCoreApplication::translate("ui::TemplateDialog", "Veskar, VOKA-I beacon telemetry"));
+    } else {
+        picture->setAccessibleName(
+            QCoreApplication::translate("ui::TemplateDialog", "Veskar icon"));
+        picture->setAccessibleDescription(
+            QCoreApplication::translate("ui::TemplateDialog", "Decoration"));
+    }
+}
+
 }  // namespace
 
 TemplateDialog::TemplateDialog(const res::DialogTemplate& t, QWidget* parent) : QDialog(parent) {
@@ -59,6 +73,10 @@ TemplateDialog::TemplateDialog(const res::DialogTemplate& t, QWidget* parent) : 
         widget->setGeometry(placeOf(c, widget->sizeHint()));
         if (c.id != res::noId) {
             controls.insert(c.id, widget);
+        }
+        if (c.kind == res::ControlKind::Label || c.kind == res::ControlKind::FramedLabel ||
+            c.kind == res::ControlKind::LeftLabel) {
+            labels << static_cast<QLabel*>(widget);
         }
     }
     setFixedSize(mapDialogRect(0, 0, t.width, t.height).size());
@@ -141,6 +159,7 @@ QWidget* TemplateDialog::createControl(const res::ControlTemplate& c) const {
         case res::ControlKind::Icon: {
             auto* picture = new QLabel;
             picture->setPixmap(artworkPixmap(text));
+            describePicture(picture, text);
             return picture;
         }
         case res::ControlKind::InfoPanel:
@@ -171,6 +190,15 @@ ResultBox* TemplateDialog::resultBox(int id) const {
 
 InfoPanel* TemplateDialog::infoPanel(int id) const {
     return qobject_cast<InfoPanel*>(control(id));
+}
+
+QLabel* TemplateDialog::label(const QString& text) const {
+    for (QLabel* candidate : labels) {
+        if (candidate->text() == text) {
+            return candidate;
+        }
+    }
+    return nullptr;
 }
 
 void TemplateDialog::nextDialogControl(int id) const {

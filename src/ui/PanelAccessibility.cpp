@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "ui/PanelAccessibility.h"
+
+#include <QAccessibleWidget>
+
+#include "ui/InfoPanel.h"
+
+namespace ui {
+namespace {
+
+class PanelListAccessible : public QAccessibleWidget {
+  public:
+    explicit PanelListAccessible(QWidget* panel) : QAccessibleWidget(panel, QAccessible::List) {}
+};
+
+class PanelEntryAccessible : public QAccessibleWidget {
+  public:
+    explicit PanelEntryAccessible(PanelEntry* entry)
+        : QAccessibleWidget(entry, QAccessible::ListItem) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const auto* entry = static_cast<const PanelEntry*>(widget());
+        state.selectable = true;
+        state.focusable = true;
+        state.selected = entry->isCurrent();
+        state.focused = entry->isCurrent() && entry->parentWidget()->hasFocus();
+        return state;
+    }
+};
+
+QAccessibleInterface* panelFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("ui::InfoPanel")) {
+        return new PanelListAccessible(static_cast<QWidget*>(object));
+    }
+    if (className == QLatin1String("ui::PanelEntry")) {
+        return new PanelEntryAccessible(static_cast<PanelEntry*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void PanelEntry::setCurrent(bool isCurrent) {
+    if (current != isCurrent) {
+        current = isCurrent;
+        update();
+    }
+}
+
+void installPanelAccessibility() {
+    static const bool installed = (QAccessible::installFactory(panelFactory), true);
+    (void)installed;
+}
+
+void announceEntryFocus(PanelEntry* entry) {
+    QAccessibleEvent focus(entry, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+}  // namespace ui
