@@ -7,9 +7,10 @@
 build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
                 qt6-translations-l10n fonts-ipafont-gothic)
 # Building and running the tests and benchmarks, and checking the package.
-# clang and its runtimes build the sanitized tests and the fuzz targets.
+# clang and its runtimes build the sanitized tests and the fuzz targets; Qt's private headers
+# let the accessibility test switch accessibility on as a screen reader would.
 test_packages=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file clang
-               libclang-rt-14-dev)
+               libclang-rt-14-dev qt6-base-private-dev)
 
 ensure_packages() {
     local missing=() package

@@ -175,6 +175,43 @@ void CBeaconDialog::wireControls() {
         boxes, [this] { OnFramePasted(); }, this);
     closeGuard = new CloseGuard(
         resultEdit, services, [this] { return saveResult(); }, this);
+    wireJumpKeys();
+    nameControls();
+}
+
+// Keys that take the focus where an operator who cannot see the dialog needs it.
+void CBeaconDialog::wireJumpKeys() {
+    const std::array<std::pair<Qt::Key, std::function<void()>>, 4> jumps{{
+        {Qt::Key_H, [this] { nextDialogControl(entryId(0)); }},
+        {Qt::Key_R, [this] { resultEdit->setFocus(Qt::ShortcutFocusReason); }},
+        {Qt::Key_L, [this] { resultEdit->goToNewestBlock(); }},
+        {Qt::Key_P, [this] { informationPanel()->setFocus(Qt::ShortcutFocusReason); }},
+    }};
+    for (const auto& [key, jump] : jumps) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, this, jump);
+    }
+}
+
+// Names for screen readers: each box by its label (a labelled-by relation), its field and
+// its width; the result box by its label.
+void CBeaconDialog::nameControls() {
+    for (std::size_t field = 0; field < check::fieldCount; ++field) {
+        const check::FrameField& frameField = check::frameFields[field];
+        const QString name = QString::fromUtf8(frameField.name);
+        QLineEdit* box = lineEdit(entryId(field));
+        box->setAccessibleName(tr("%1, %2 hexadecimal digits").arg(name).arg(frameField.digits));
+        if (QLabel* over = label(name)) {
+            over->setBuddy(box);
+        }
+    }
+    const QString resultName = QStringLiteral("CW Analysis Result");
+    resultEdit->setAccessibleName(resultName);
+    resultEdit->setAccessibleDescription(
+        tr("The analysis of every Check, newest at the end; you may edit it"));
+    if (QLabel* over = label(resultName)) {
+        over->setBuddy(resultEdit);
+    }
 }
 
 void CBeaconDialog::DoDataExchange(bool saveAndValidate) {
