@@ -100,6 +100,45 @@
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1, %2 hexadecimal digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The analysis of every Check, newest at the end; you may edit it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::CheckWords</name>
+    <message>
+        <source>The status word could not be decoded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check at %1 UTC: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 fault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 faults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at a limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no item copied</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::CodePage</name>
@@ -150,6 +189,18 @@
         <source>The panel&apos;s colours assume eclipse, the built-in setting. Press to see this frame&apos;s battery current and solar cell in daylight.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>degrees Celsius</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::KeyboardHelp</name>
@@ -195,6 +246,21 @@ Esc or Close end Veskar; when the result holds analysis that is not saved, Veska
     <name>ui::Services</name>
     <message>
         <source>The analysis has changes that are not saved. Save them before Veskar closes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::TemplateDialog</name>
+    <message>
+        <source>Veskar, VOKA-I beacon telemetry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veskar icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoration</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -102,6 +102,45 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>%1, %2 hexadecimal digits</source>
+        <translation>%1、16進数%2桁</translation>
+    </message>
+    <message>
+        <source>The analysis of every Check, newest at the end; you may edit it</source>
+        <translation>各チェックの解析結果。最新のものが末尾にあり、編集できます</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CheckWords</name>
+    <message>
+        <source>The status word could not be decoded: %1</source>
+        <translation>ステータスワードを解読できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Check at %1 UTC: %2</source>
+        <translation>%1 UTCのチェック: %2</translation>
+    </message>
+    <message>
+        <source>1 fault</source>
+        <translation>異常1件</translation>
+    </message>
+    <message>
+        <source>%1 faults</source>
+        <translation>異常%1件</translation>
+    </message>
+    <message>
+        <source>%1 at a limit</source>
+        <translation>限界値%1件</translation>
+    </message>
+    <message>
+        <source>all normal</source>
+        <translation>すべて正常</translation>
+    </message>
+    <message>
+        <source>no item copied</source>
+        <translation>受信した項目なし</translation>
+    </message>
 </context>
 <context>
     <name>ui::CodePage</name>
@@ -151,6 +190,18 @@
     <message>
         <source>The panel&apos;s colours assume eclipse, the built-in setting. Press to see this frame&apos;s battery current and solar cell in daylight.</source>
         <translation>パネルの色は組み込みの日陰設定を前提にしています。押すとこのフレームのバッテリ電流と太陽電池を日照で表示します。</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>ボルト</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>アンペア</translation>
+    </message>
+    <message>
+        <source>degrees Celsius</source>
+        <translation>度</translation>
     </message>
 </context>
 <context>
@@ -208,6 +259,21 @@ EscまたはCloseでVeskarを終了します。保存していない解析結果
     <message>
         <source>The analysis has changes that are not saved. Save them before Veskar closes?</source>
         <translation>解析結果に保存していない変更があります。Veskarを終了する前に保存しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TemplateDialog</name>
+    <message>
+        <source>Veskar, VOKA-I beacon telemetry</source>
+        <translation>Veskar、VOKA-Iビーコンテレメトリ</translation>
+    </message>
+    <message>
+        <source>Veskar icon</source>
+        <translation>Veskarのアイコン</translation>
+    </message>
+    <message>
+        <source>Decoration</source>
+        <translation>装飾</translation>
     </message>
 </context>
 </TS>

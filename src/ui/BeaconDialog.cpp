@@ -200,9 +200,11 @@ void CBeaconDialog::nameControls() {
         const check::FrameField& frameField = check::frameFields[field];
         const QString name = QString::fromUtf8(frameField.name);
         QLineEdit* box = lineEdit(entryId(field));
-        box->setAccessibleName(tr("%1, %2 hexadecimal digits").arg(name).arg(frameField.digits));
+        const QString spoken = tr("%1, %2 hexadecimal digits").arg(name).arg(frameField.digits);
+        box->setAccessibleName(spoken);
         if (QLabel* over = label(name)) {
             over->setBuddy(box);
+            over->setAccessibleName(spoken);  // screen readers name a box by its label
         }
     }
     const QString resultName = QStringLiteral("CW Analysis Result");

@@ -144,12 +144,14 @@ QString spokenText(const check::SummaryLine& line) {
 
 InfoPanel::InfoPanel(QWidget* parent)
     : QWidget(parent), background(artworkPixmap(QStringLiteral("panel"))) {
+    installPanelAccessibility();
     setFixedSize(panelSize);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(5, 5, 4, 4);
     column->setSpacing(3);
     heading = makeLabel(QString(), this, 8);
     heading->setWordWrap(true);
+    heading->setObjectName(panelHeadingName);
     column->addWidget(heading);
     column->addWidget(makeViewSwitch());
     grid = new QGridLayout;
@@ -159,6 +161,7 @@ InfoPanel::InfoPanel(QWidget* parent)
     column->addStretch();
     legend = makeLabel(QString(), this, 7);
     legend->setWordWrap(true);
+    legend->setObjectName(panelLegendName);
     QString legendText;
     for (const check::Health health : {check::Health::Normal, check::Health::Limit,
                                        check::Health::Fault, check::Health::NotCopied}) {
@@ -170,7 +173,6 @@ InfoPanel::InfoPanel(QWidget* parent)
     legend->setText(legendText);
     legend->setAccessibleName(tr("Legend: ○ normal, △ at a limit, × fault, － not copied"));
     column->addWidget(legend);
-    installPanelAccessibility();
     setAccessibleName(tr("Frame health"));
     setFocusPolicy(Qt::TabFocus);
 }

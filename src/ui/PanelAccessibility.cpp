@@ -36,6 +36,14 @@ QAccessibleInterface* panelFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("ui::PanelEntry")) {
         return new PanelEntryAccessible(static_cast<PanelEntry*>(object));
     }
+    // The panel's title and legend belong to the list; as loose labels a screen reader
+    // would read them with the dialog's name before every notification.
+    if (className == QLatin1String("QLabel") && object->objectName() == panelHeadingName) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Heading);
+    }
+    if (className == QLatin1String("QLabel") && object->objectName() == panelLegendName) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Note);
+    }
     return nullptr;
 }
 

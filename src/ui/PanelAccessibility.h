@@ -21,8 +21,12 @@ class PanelEntry : public QLabel {
     bool current = false;
 };
 
+// The object names of the panel's title and legend.
+inline constexpr const char* panelHeadingName = "panel-heading";
+inline constexpr const char* panelLegendName = "panel-legend";
+
 // Registers the accessible forms of the panel (a list named "Frame health") and of its
-// entries (list items); works once.
+// entries (list items), its title (a heading) and its legend (a note); works once.
 void installPanelAccessibility();
 
 // Tells a screen reader that the focus is on this entry.

@@ -87,7 +87,8 @@ class AccessibilityTest : public DialogTest {
                      QString("Field %1 of the frame after VOKA").arg(name));
             const auto labels = box->relations(QAccessible::Label);
             QCOMPARE(labels.size(), 1);
-            QCOMPARE(labels.first().first->text(QAccessible::Name), name);
+            QCOMPARE(labels.first().first->text(QAccessible::Name), box->text(QAccessible::Name));
+            QCOMPARE(static_cast<QLabel*>(labels.first().first->object())->text(), name);
         }
         QAccessibleInterface* result = accessible(resultBox());
         QCOMPARE(result->text(QAccessible::Name), QString("CW Analysis Result"));
