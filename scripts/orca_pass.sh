@@ -10,7 +10,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 veskar=$(realpath "${1:-build/src/veskar}")
 source scripts/setup.sh
-orca_packages=(orca at-spi2-core dbus-x11 xvfb xdotool openbox)
 ensure_packages "${orca_packages[@]}"
 
 work=$(mktemp -d)

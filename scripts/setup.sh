@@ -11,6 +11,8 @@ build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-t
 # let the accessibility test switch accessibility on as a screen reader would.
 test_packages=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file clang
                libclang-rt-14-dev qt6-base-private-dev)
+# The screen-reader run of scripts/orca_pass.sh, not part of the test command.
+orca_packages=(orca at-spi2-core dbus-x11 xvfb xdotool openbox)
 
 ensure_packages() {
     local missing=() package

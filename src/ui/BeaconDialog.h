@@ -73,7 +73,7 @@ class CBeaconDialog : public TemplateDialog {
     void nameControls();
 
     QString savedPathName;
-    ResultBox* resultEdit;
+    ResultBox* resultEdit = nullptr;
     std::string entryH0, entryH1, entryH2, entryH3, entryH4, entryA, entryB, entryC, entryD, entryE;
     std::string resultText;
     std::string entryF;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -95,11 +96,13 @@ bool FramePaster::pasteWholeFrame() {
 }
 
 // The box's own edit menu, whose Paste takes the whole frame.
-void FramePaster::showEditMenu(QLineEdit* box, QPoint globalPosition) {
+void FramePaster::showEditMenu(QLineEdit* box, QPoint globalPosition) const {
     QMenu* menu = box->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Qt names the item by its own (translated) text, with the key after a tab.
+    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == pasteText) {
             action->disconnect();
             connect(action, &QAction::triggered, this, &FramePaster::pasteWholeFrame);
         }

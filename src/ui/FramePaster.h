@@ -35,7 +35,7 @@ class FramePaster : public QObject {
 
   private:
     bool pasteWholeFrame();
-    void showEditMenu(QLineEdit* box, QPoint globalPosition);
+    void showEditMenu(QLineEdit* box, QPoint globalPosition) const;
 
     Boxes boxes;
     std::function<void()> onPasted;

@@ -17,6 +17,7 @@ NoticePopup::NoticePopup(QWidget* parent) : QLabel(parent, Qt::ToolTip) {
     setWordWrap(true);
     setMaximumWidth(420);
     expiry.setSingleShot(true);
+    expiry.setTimerType(Qt::PreciseTimer);
     connect(&expiry, &QTimer::timeout, this, &QWidget::hide);
 }
 

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
 #include <limits>
 
 #include "ui/Artwork.h"
@@ -193,12 +194,9 @@ InfoPanel* TemplateDialog::infoPanel(int id) const {
 }
 
 QLabel* TemplateDialog::label(const QString& text) const {
-    for (QLabel* candidate : labels) {
-        if (candidate->text() == text) {
-            return candidate;
-        }
-    }
-    return nullptr;
+    const auto found = std::find_if(labels.begin(), labels.end(),
+                                    [&text](const QLabel* label) { return label->text() == text; });
+    return found != labels.end() ? *found : nullptr;
 }
 
 void TemplateDialog::nextDialogControl(int id) const {

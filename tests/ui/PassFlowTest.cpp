@@ -181,6 +181,25 @@ class PassFlowTest : public DialogTest {
         QVERIFY(dialog->analysisText().find("VOKA 86 A6") != std::string::npos);
     }
 
+    void theEditMenusPasteTakesAWholeFrameToo() {
+        QGuiApplication::clipboard()->setText("VOKA " + fullFrame.join(' '));
+        entry(3)->setFocus();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                entry(3)->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(entry(3), &click);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QAction* paste = nullptr;
+        for (QAction* item : menu->actions()) {
+            paste = item->text().startsWith("&Paste") ? item : paste;
+        }
+        QVERIFY(paste != nullptr);
+        paste->trigger();
+        menu->close();
+        QCOMPARE(boxTexts(), fullFrame);
+    }
+
     void otherPastesGoIntoTheOneBox() {
         for (const QString& pasted : {QString("7F"), QString("86 A6 00"),
                                       QString("hello 86 A6 00 7F C0 1234 2B75 90 8F 80 80"),
@@ -269,7 +288,7 @@ class PassFlowTest : public DialogTest {
     void aRepeatedNoticeGetsItsFullTime() {
         ui::NoticePopup notice;
         notice.showNear(entry(0), "refused");
-        QTest::qWait(300);
+        QTest::qWait(500);
         const int before = notice.remainingMilliseconds();
         QVERIFY(before < ui::NoticePopup::displayMilliseconds);
         notice.showNear(entry(0), "refused");
