@@ -91,6 +91,7 @@ bool DesktopServices::showHelp(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Information, caption(), text, QMessageBox::Ok, parent);
     QPushButton* about =
         box.addButton(QString::fromUtf8(res::aboutBoxMenuText), QMessageBox::ActionRole);
+    box.setEscapeButton(QMessageBox::Ok);  // with two buttons Esc would otherwise do nothing
     box.exec();
     return box.clickedButton() == about;
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include "ui/FramePaster.h"
 #include "ui/InfoPanel.h"
 #include "ui/NoticePopup.h"
+#include "ui/Services.h"
 
 namespace {
 
@@ -272,6 +274,24 @@ class PassFlowTest : public DialogTest {
         for (const char* key : {"Ctrl+N", "Menu key", "Shift+F10", "Alt+Space"}) {
             QVERIFY2(help.contains(key), key);
         }
+    }
+
+    // The desktop's help box: Esc closes it, its second button asks for the about box.
+    void desktopHelpClosesOnEscapeAndOffersTheAboutBox() {
+        ui::DesktopServices desktop;
+        QTimer::singleShot(
+            0, this, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        QVERIFY(!desktop.showHelp(dialog, "help"));
+        QTimer::singleShot(0, this, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == QMessageBox::ActionRole) {
+                    button->click();
+                }
+            }
+        });
+        QVERIFY(desktop.showHelp(dialog, "help"));
     }
 
     void menuKeyAndShiftF10OpenTheWindowMenu() {
