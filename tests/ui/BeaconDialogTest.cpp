@@ -287,6 +287,7 @@ class BeaconDialogTest : public DialogTest {
     void rendersToAPicture() {
         typeFrame(fullFrame);
         dialog->OnCheck();
+        QCoreApplication::sendPostedEvents();  // the panel lays out its new entries
         const QString path = QStringLiteral(VESKAR_RENDER_DIR "/main-dialog.png");
         QVERIFY(dialog->grab().save(path));
     }
