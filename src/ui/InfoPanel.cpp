@@ -2,18 +2,16 @@
 #include "ui/InfoPanel.h"
 
 #include <QCoreApplication>
-#include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <array>
 
 #include "ui/Artwork.h"
 #include "ui/CodePage.h"
 #include "ui/PanelAccessibility.h"
+#include "ui/PanelList.h"
 
 namespace ui {
 namespace {
@@ -154,10 +152,8 @@ InfoPanel::InfoPanel(QWidget* parent)
     heading->setObjectName(panelHeadingName);
     column->addWidget(heading);
     column->addWidget(makeViewSwitch());
-    grid = new QGridLayout;
-    grid->setHorizontalSpacing(2);
-    grid->setVerticalSpacing(0);
-    column->addLayout(grid);
+    list = new PanelList(this);
+    column->addWidget(list);
     column->addStretch();
     legend = makeLabel(QString(), this, 7);
     legend->setWordWrap(true);
@@ -174,7 +170,8 @@ InfoPanel::InfoPanel(QWidget* parent)
     legend->setAccessibleName(tr("Legend: ○ normal, △ at a limit, × fault, － not copied"));
     column->addWidget(legend);
     setAccessibleName(tr("Frame health"));
-    setFocusPolicy(Qt::TabFocus);
+    setFocusProxy(list);                         // the panel's key reaches its list
+    QWidget::setTabOrder(list, daylightSwitch);  // Tab meets the entries first
 }
 
 // Says which day/night setting the colours assume, and switches the view to daylight.
@@ -221,81 +218,20 @@ void InfoPanel::showLines(const QString& title, const std::vector<check::Summary
         heading->setText(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()));
         heading->setAccessibleName(title);
     }
-    if (accessibleDescription() != title) {
-        setAccessibleDescription(title);
+    if (list->accessibleName() != title) {
+        list->setAccessibleName(title);
     }
-    while (entryLabels.size() < static_cast<qsizetype>(lines.size())) {
-        auto* entry = new PanelEntry(this);
-        styleLabel(entry, 7);
-        entry->setWordWrap(true);
-        grid->addWidget(entry, static_cast<int>(entryLabels.size()), 0);
-        entryLabels << entry;
-        legend->raise();  // a screen reader meets the legend after the entries
-    }
-    shownEntries = static_cast<int>(lines.size());
-    for (qsizetype i = 0; i < entryLabels.size(); ++i) {
-        PanelEntry* entry = entryLabels[i];
-        const bool used = i < shownEntries;
-        if (used) {
-            const check::SummaryLine& line = lines[static_cast<std::size_t>(i)];
-            const auto [text, summary] = entryTexts(line);
-            if (entry->property(summaryProperty).toString() != summary) {
-                entry->setText(text);
-                entry->setProperty(summaryProperty, summary);
-                entry->setAccessibleName(spokenText(line));
-            }
-        }
-        entry->setVisible(used);
-    }
-    setCurrentEntry(std::min(currentEntry, shownEntries - 1));
-}
-
-// The arrow keys walk the entries when the panel has the focus; the current one is framed.
-void InfoPanel::setCurrentEntry(int index) {
-    currentEntry = std::max(index, 0);
-    for (qsizetype i = 0; i < entryLabels.size(); ++i) {
-        const bool current = i == currentEntry && hasFocus();
-        if (entryLabels[i]->isCurrent() != current) {
-            entryLabels[i]->setCurrent(current);
-            entryLabels[i]->setStyleSheet(
-                current ? QStringLiteral("color: #ffffff; background: rgba(255,255,255,40); "
-                                         "border: 1px solid #ffffff;")
-                        : QStringLiteral("color: #dfe8f2; background: transparent;"));
+    const QList<PanelEntry*> entries = list->showEntries(static_cast<int>(lines.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const check::SummaryLine& line = lines[static_cast<std::size_t>(i)];
+        const auto [text, summary] = entryTexts(line);
+        PanelEntry* entry = entries[i];
+        if (entry->property(summaryProperty).toString() != summary) {
+            entry->setText(text);
+            entry->setProperty(summaryProperty, summary);
+            entry->setAccessibleName(spokenText(line));
         }
     }
-    if (hasFocus() && currentEntry < shownEntries) {
-        announceEntryFocus(entryLabels[currentEntry]);
-    }
-}
-
-void InfoPanel::keyPressEvent(QKeyEvent* event) {
-    const int last = shownEntries - 1;
-    switch (event->key()) {
-        case Qt::Key_Up:
-            setCurrentEntry(std::max(currentEntry - 1, 0));
-            break;
-        case Qt::Key_Down:
-            setCurrentEntry(std::min(currentEntry + 1, last));
-            break;
-        case Qt::Key_Home:
-            setCurrentEntry(0);
-            break;
-        case Qt::Key_End:
-            setCurrentEntry(last);
-            break;
-        default:
-            QWidget::keyPressEvent(event);
-    }
-}
-
-void InfoPanel::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    setCurrentEntry(currentEntry);
-}
-
-void InfoPanel::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    setCurrentEntry(currentEntry);
 }
 
 QString InfoPanel::title() const {
@@ -304,10 +240,8 @@ QString InfoPanel::title() const {
 
 QStringList InfoPanel::entries() const {
     QStringList texts;
-    for (const QLabel* label : entryLabels) {
-        if (!label->isHidden()) {
-            texts << label->property(summaryProperty).toString();
-        }
+    for (const PanelEntry* entry : list->shownEntries()) {
+        texts << entry->property(summaryProperty).toString();
     }
     return texts;
 }

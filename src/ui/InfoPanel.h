@@ -8,11 +8,10 @@
 
 #include "check/FrameSummary.h"
 
-class QGridLayout;
 class QLabel;
 
 namespace ui {
-class PanelEntry;
+class PanelList;
 }
 class QToolButton;
 
@@ -20,8 +19,9 @@ namespace ui {
 
 // The information panel at the lower right of the main dialog: over its artwork, a title
 // and one entry per item (label, value, state), each marked by a symbol as well as a
-// colour, with a legend. It takes the focus after the dialog's controls; a screen reader
-// meets it as the list "Frame health", whose items the arrow keys walk.
+// colour, with a legend. A screen reader meets it as the group "Frame health": the title,
+// the day/night switch, the list of entries (which takes the focus after the dialog's
+// controls; the arrow keys walk its items) and the legend.
 class InfoPanel : public QWidget {
     Q_OBJECT
 
@@ -32,8 +32,8 @@ class InfoPanel : public QWidget {
 
     QString title() const;
     // The text of each entry in words ("Battery voltage, 4.218 [V], UpperLimit (at a
-    // limit)"), in order. A screen reader hears each as an item of the list "Frame health",
-    // units spoken ("Battery voltage, 4.218 volts, UpperLimit, at a limit").
+    // limit)"), in order. A screen reader hears each as an item of the panel's list, units
+    // spoken ("Battery voltage, 4.218 volts, UpperLimit, at a limit").
     QStringList entries() const;
 
     // The switch between the built-in eclipse colours and a daylight view.
@@ -43,22 +43,15 @@ class InfoPanel : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     QToolButton* makeViewSwitch();
-    void setCurrentEntry(int index);
 
     QPixmap background;
     QToolButton* daylightSwitch = nullptr;
     QLabel* heading;
-    QGridLayout* grid;
+    PanelList* list;
     QLabel* legend;
-    QList<PanelEntry*> entryLabels;
-    int shownEntries = 0;
-    int currentEntry = 0;
 };
 
 }  // namespace ui

@@ -4,13 +4,19 @@
 #include <QAccessibleWidget>
 
 #include "ui/InfoPanel.h"
+#include "ui/PanelList.h"
 
 namespace ui {
 namespace {
 
+// The list counts only the entries shown; the hidden ones, kept for reuse, all come after.
 class PanelListAccessible : public QAccessibleWidget {
   public:
-    explicit PanelListAccessible(QWidget* panel) : QAccessibleWidget(panel, QAccessible::List) {}
+    explicit PanelListAccessible(PanelList* list) : QAccessibleWidget(list, QAccessible::List) {}
+
+    int childCount() const override {
+        return static_cast<int>(static_cast<const PanelList*>(widget())->shownEntries().size());
+    }
 };
 
 class PanelEntryAccessible : public QAccessibleWidget {
@@ -31,7 +37,10 @@ class PanelEntryAccessible : public QAccessibleWidget {
 
 QAccessibleInterface* panelFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("ui::InfoPanel")) {
-        return new PanelListAccessible(static_cast<QWidget*>(object));
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    }
+    if (className == QLatin1String("ui::PanelList")) {
+        return new PanelListAccessible(static_cast<PanelList*>(object));
     }
     if (className == QLatin1String("ui::PanelEntry")) {
         return new PanelEntryAccessible(static_cast<PanelEntry*>(object));

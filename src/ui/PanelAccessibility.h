@@ -25,8 +25,8 @@ class PanelEntry : public QLabel {
 inline constexpr const char* panelHeadingName = "panel-heading";
 inline constexpr const char* panelLegendName = "panel-legend";
 
-// Registers the accessible forms of the panel (a list named "Frame health") and of its
-// entries (list items), its title (a heading) and its legend (a note); works once.
+// Registers the accessible forms of the panel (a group named "Frame health"), its list and
+// the list's entries (list items), its title (a heading) and its legend (a note); works once.
 void installPanelAccessibility();
 
 // Tells a screen reader that the focus is on this entry.
