@@ -81,21 +81,6 @@ inline constexpr DialogTemplate mainDialog{"Veskar", 375, 373, dialogFont, 9, ma
 constexpr int idmAboutBox = 16;
 constexpr const char* aboutBoxMenuText = "Veskar のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 
-// What F1 shows.
-constexpr const char* keyboardHelp =
-    "Type a copied frame into the boxes H0 to F, after the fixed word VOKA.\n"
-    "A box that holds its digits (two, or four for A and B) moves you to the next one; "
-    "the last one moves you to Check.\n\n"
-    "Enter runs Check from any box, also from the result box.\n"
-    "Ctrl+Enter starts a new line in the result box, Ctrl+Tab types a tab there.\n"
-    "Tab and Shift+Tab move between the controls.\n"
-    "Ctrl+P opens the pass view: this run's Checks and logs of earlier passes as charts "
-    "and a table.\n"
-    "F9 sends the last Check to the station's telemetry servers.\n"
-    "Alt+Space, or a right-click on the dialog, opens the window menu: Pass view, Station…, "
-    "Send, Reception report… and the about box.\n"
-    "Esc closes Veskar at once; save the result first.";
-
 constexpr const char* copyrightLine = "Copyright © 2026 The Veskar developers";
 
 // clang-format off

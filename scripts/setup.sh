@@ -3,14 +3,18 @@
 
 # Building and running the program: the toolchain, Qt 6 Widgets, Svg, Charts (the pass view)
 # and Network, libcurl for veskar-decode --send, and the Japanese font that stands in for the
-# dialog font; scdoc makes the manual pages.
+# dialog font; scdoc makes the manual pages; Qt's translation tools (lupdate, lrelease and
+# their CMake functions) and Qt's own translations.
 build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-charts-dev libcurl4-openssl-dev
-                fonts-ipafont-gothic scdoc)
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic scdoc)
 # Building and running the tests and benchmarks, and checking the package.
 # clang and its runtimes build the sanitized tests and the fuzz targets; lintian checks the
-# package.
+# package; Qt's private headers let the accessibility test switch accessibility on as a
+# screen reader would.
 test_packages=(libgtest-dev libbenchmark-dev nlohmann-json3-dev desktop-file-utils appstream
-               dpkg-dev file clang libclang-rt-14-dev lintian)
+               dpkg-dev file clang libclang-rt-14-dev lintian qt6-base-private-dev)
+# The screen-reader run of scripts/orca_pass.sh, not part of the test command.
+orca_packages=(orca at-spi2-core dbus-x11 xvfb xdotool openbox)
 
 ensure_packages() {
     local missing=() package

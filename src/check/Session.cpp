@@ -35,8 +35,14 @@ void Session::clear() {
     clearFieldCopies(state);
 }
 
-std::vector<SummaryLine> Session::preview(const FrameTexts& boxes, std::size_t field) const {
-    return previewField(state, boxes, field);
+std::vector<SummaryLine> Session::preview(const FrameTexts& boxes, std::size_t field,
+                                          bool daylight) const {
+    if (!daylight) {
+        return previewField(state, boxes, field);
+    }
+    decoders::ProgramState view = state;
+    view.dayNightMode = 'd';
+    return previewField(view, boxes, field);
 }
 
 std::string_view Session::lastBlock() const {

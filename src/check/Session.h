@@ -38,8 +38,10 @@ class Session {
     // Empties the result text and the field copies; raw values and carried values stay.
     void clear();
 
-    // One box decoded as it stands, as the Check would decode it, without changing the state.
-    std::vector<SummaryLine> preview(const FrameTexts& boxes, std::size_t field) const;
+    // One box decoded as it stands, as the Check would decode it, without changing the state;
+    // in daylight, for a view that does not take the built-in eclipse setting.
+    std::vector<SummaryLine> preview(const FrameTexts& boxes, std::size_t field,
+                                     bool daylight = false) const;
 
     // The result text, which the dialog lets the operator edit.
     std::string& resultText() { return result; }

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -10,15 +11,22 @@
 #include <QShortcut>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "Templates.h"
 #include "check/CheckOperation.h"
 #include "check/SavedFile.h"
 #include "ui/AboutDialog.h"
+#include "ui/Announcer.h"
 #include "ui/Artwork.h"
+#include "ui/CharacterGuard.h"
+#include "ui/CheckWords.h"
+#include "ui/CloseGuard.h"
 #include "ui/CodePage.h"
 #include "ui/EntryValidator.h"
+#include "ui/FramePaster.h"
 #include "ui/InfoPanel.h"
+#include "ui/KeyboardHelp.h"
 #include "ui/PanelPresenter.h"
 #include "ui/PassView.h"
 #include "ui/ResultBox.h"
@@ -84,8 +92,7 @@ bool CBeaconDialog::OnInitDialog() {
 
 void CBeaconDialog::OnSysCommand(int command) {
     if ((command & 0xFFF0) == res::idmAboutBox) {
-        CAboutDialog about;
-        about.exec();
+        OnAboutBox();
     } else {
         TemplateDialog::OnSysCommand(command);
     }
@@ -95,17 +102,48 @@ InfoPanel* CBeaconDialog::informationPanel() const {
     return infoPanel(res::idInfoPanel);
 }
 
+// The about box is the main dialog's child: one task-bar entry, no minimise or maximise.
+void CBeaconDialog::OnAboutBox() {
+    CAboutDialog about(this);
+    about.exec();
+}
+
 void CBeaconDialog::OnHelp() {
-    services.showMessage(this, QString::fromUtf8(res::keyboardHelp));
+    if (services.showHelp(this, keyboardHelp())) {
+        OnAboutBox();
+    }
+}
+
+// The next frame: empty boxes, so that a field not copied is not decoded again from the
+// previous frame, and the focus in H0.
+void CBeaconDialog::OnNextFrame() {
+    for (std::size_t field = 0; field < check::fieldCount; ++field) {
+        lineEdit(entryId(field))->clear();
+    }
+    UpdateData(true);
+    nextDialogControl(entryId(0));
+}
+
+// A whole frame was pasted into the boxes: it is ready for Check.
+void CBeaconDialog::OnFramePasted() {
+    UpdateData(true);
+    nextDialogControl(res::idCheck);
 }
 
 void CBeaconDialog::wireControls() {
+    announcer = new Announcer(this);
     auto refused = [this](QWidget* near) {
-        return [this, near](const QString& notice) { services.showNotice(near, notice); };
+        return [this, near](const QString& notice) {
+            services.showNotice(near, notice);
+            announcer->announce(notice);
+        };
     };
+    auto* characterGuard = new CharacterGuard(
+        [refused](QLineEdit* box, const QString& notice) { refused(box)(notice); }, this);
     for (std::size_t field = 0; field < check::fieldCount; ++field) {
         QLineEdit* edit = lineEdit(entryId(field));
         edit->setValidator(new EntryValidator(refused(edit), edit));
+        characterGuard->guard(edit);
         // Only the operator's edits advance; the program's write-back does not.
         connect(edit, &QLineEdit::textEdited, this, changeHandlers[field]);
     }
@@ -116,12 +154,60 @@ void CBeaconDialog::wireControls() {
     }
     panel = new PanelPresenter(infoPanel(res::idInfoPanel), boxes, session, this);
     connect(this, &CBeaconDialog::frameChecked, panel, &PanelPresenter::showCheck);
+    panel->onMarked = [this](QLineEdit* /*box*/, const QString& hint) {
+        announcer->announce(hint);
+    };
     connect(button(res::idCheck), &QPushButton::clicked, this, &CBeaconDialog::OnCheck);
     connect(button(res::idSave), &QPushButton::clicked, this, &CBeaconDialog::OnSave);
     connect(button(res::idClear), &QPushButton::clicked, this, &CBeaconDialog::OnClear);
     connect(button(res::idCancel), &QPushButton::clicked, this, &CBeaconDialog::OnCancel);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &CBeaconDialog::OnHelp);
+    auto* nextFrame = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    connect(nextFrame, &QShortcut::activated, this, &CBeaconDialog::OnNextFrame);
+    new FramePaster(
+        boxes, [this] { OnFramePasted(); }, this);
+    closeGuard = new CloseGuard(
+        resultEdit, services, [this] { return saveResult(); }, this);
+    wireJumpKeys();
+    nameControls();
+}
+
+// Keys that take the focus where an operator who cannot see the dialog needs it.
+void CBeaconDialog::wireJumpKeys() {
+    const std::array<std::pair<Qt::Key, std::function<void()>>, 4> jumps{{
+        {Qt::Key_H, [this] { nextDialogControl(entryId(0)); }},
+        {Qt::Key_R, [this] { resultEdit->setFocus(Qt::ShortcutFocusReason); }},
+        {Qt::Key_L, [this] { resultEdit->goToNewestBlock(); }},
+        {Qt::Key_P, [this] { informationPanel()->setFocus(Qt::ShortcutFocusReason); }},
+    }};
+    for (const auto& [key, jump] : jumps) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, this, jump);
+    }
+}
+
+// Names for screen readers: each box by its label (a labelled-by relation), its field and
+// its width; the result box by its label.
+void CBeaconDialog::nameControls() {
+    for (std::size_t field = 0; field < check::fieldCount; ++field) {
+        const check::FrameField& frameField = check::frameFields[field];
+        const QString name = QString::fromUtf8(frameField.name);
+        QLineEdit* box = lineEdit(entryId(field));
+        const QString spoken = tr("%1, %2 hexadecimal digits").arg(name).arg(frameField.digits);
+        box->setAccessibleName(spoken);
+        if (QLabel* over = label(name)) {
+            over->setBuddy(box);
+            over->setAccessibleName(spoken);  // screen readers name a box by its label
+        }
+    }
+    const QString resultName = QStringLiteral("CW Analysis Result");
+    resultEdit->setAccessibleName(resultName);
+    resultEdit->setAccessibleDescription(
+        tr("The analysis of every Check, newest at the end; you may edit it"));
+    if (QLabel* over = label(resultName)) {
+        over->setBuddy(resultEdit);
+    }
 }
 
 void CBeaconDialog::DoDataExchange(bool saveAndValidate) {
@@ -164,28 +250,41 @@ void CBeaconDialog::OnCheck() {
     }
     const check::CheckRecord& outcome = session.check(check::Frame{texts, {}, {}});
     UpdateData(false);
-    resultEdit->scrollToEnd();
+    resultEdit->showNewestBlock();
     resultEdit->document()->setModified(true);
+    announcer->announce(checkAnnouncement(resultText, outcome));
     if (outcome.decodingError) {
-        services.showWarning(this, fromCp932(*outcome.decodingError));
+        services.showWarning(this, decodingErrorInWords(*outcome.decodingError));
     }
 }
 
 void CBeaconDialog::OnSave() {
-    if (const std::optional<QString> path = services.chooseSavePath(this)) {
+    saveResult();
+}
+
+// Save: true once the result is written. A cancelled choice clears the modified mark as
+// before, but the result still counts as not saved when the dialog closes.
+bool CBeaconDialog::saveResult() {
+    const std::optional<QString> path = services.chooseSavePath(this);
+    if (path) {
         if (!writeSavedFile(*path)) {
-            return;  // the caption and the modified mark stay as they were
+            return false;  // the caption and the modified mark stay as they were
         }
         savedPathName = QFileInfo(*path).absoluteFilePath();
         setWindowTitle(savedPathName);
+        closeGuard->markSaved();
     }
     resultEdit->document()->setModified(false);
+    return path.has_value();
 }
 
 // Writes the result as the box shows it, replacing the file only once every byte is on
-// disk; on failure the earlier file stays whole and the operator is told why.
+// disk; on failure the earlier file stays whole and the operator is told why. A folder that
+// refuses the temporary file (no write permission) leaves one way: writing over the file
+// itself, when the file may be written.
 bool CBeaconDialog::writeSavedFile(const QString& path) {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     errno = 0;
     if (file.open(QIODevice::WriteOnly)) {
         UpdateData(true);
@@ -201,9 +300,9 @@ bool CBeaconDialog::writeSavedFile(const QString& path) {
     QString reason = file.errorString();
     if (file.error() == QFileDevice::NoError) {
         reason = failure != 0 ? QString::fromLocal8Bit(std::strerror(failure))
-                              : QStringLiteral("Not every byte could be written.");
+                              : tr("Not every byte could be written.");
     }
-    services.showError(this, QStringLiteral("The analysis could not be saved to \"%1\".\n\n%2")
+    services.showError(this, tr("The analysis could not be saved to \"%1\".\n\n%2")
                                  .arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
@@ -214,7 +313,9 @@ void CBeaconDialog::OnClear() {
 }
 
 void CBeaconDialog::OnCancel() {
-    QDialog::reject();
+    if (closeGuard->mayClose(this)) {
+        QDialog::reject();
+    }
 }
 
 // Moves the focus on once the box holds exactly its field's width in code page 932 bytes.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QString>
 #include <array>
@@ -13,6 +14,8 @@
 
 namespace ui {
 
+class Announcer;
+class CloseGuard;
 class PanelPresenter;
 class ResultBox;
 class Services;
@@ -31,6 +34,9 @@ class CBeaconDialog : public TemplateDialog {
     void OnClear();
     void OnCancel();
     void OnHelp();
+    void OnAboutBox();
+    void OnNextFrame();
+    void OnFramePasted();
     void OnChangeH0();
     void OnChangeH1();
     void OnChangeH2();
@@ -66,15 +72,18 @@ class CBeaconDialog : public TemplateDialog {
     void UpdateData(bool saveAndValidate);
     void exchangeResult(bool saveAndValidate);
     void advanceIfFull(std::size_t field);
+    bool saveResult();
     bool writeSavedFile(const QString& path);
     void wireControls();
+    void wireJumpKeys();
+    void nameControls();
 
     Services& services;
     DialogNotifier notifier;
     check::Session session;
 
     QString savedPathName;
-    ResultBox* resultEdit;
+    ResultBox* resultEdit = nullptr;
     std::string entryH0, entryH1, entryH2, entryH3, entryH4, entryA, entryB, entryC, entryD, entryE;
     std::string& resultText;  // the Session's
     std::string entryF;
@@ -84,6 +93,8 @@ class CBeaconDialog : public TemplateDialog {
     // append to resultText or empty it, so the box needs only the rest.
     std::size_t resultShown = 0;
     PanelPresenter* panel = nullptr;
+    CloseGuard* closeGuard = nullptr;
+    Announcer* announcer = nullptr;
 
     static const std::array<std::string CBeaconDialog::*, check::fieldCount> entryTexts;
 };

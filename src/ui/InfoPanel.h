@@ -8,14 +8,20 @@
 
 #include "check/FrameSummary.h"
 
-class QGridLayout;
 class QLabel;
+
+namespace ui {
+class PanelList;
+}
+class QToolButton;
 
 namespace ui {
 
 // The information panel at the lower right of the main dialog: over its artwork, a title
 // and one entry per item (label, value, state), each marked by a symbol as well as a
-// colour, with a legend. Every entry carries its whole text as its accessible name.
+// colour, with a legend. A screen reader meets it as the group "Frame health": the title,
+// the day/night switch, the list of entries (which takes the focus after the dialog's
+// controls; the arrow keys walk its items) and the legend.
 class InfoPanel : public QWidget {
     Q_OBJECT
 
@@ -30,8 +36,13 @@ class InfoPanel : public QWidget {
     QString statusLine() const;
 
     QString title() const;
-    // The accessible text of each entry, in order.
+    // The text of each entry in words ("Battery voltage, 4.218 [V], UpperLimit (at a
+    // limit)"), in order. A screen reader hears each as an item of the panel's list, units
+    // spoken ("Battery voltage, 4.218 volts, UpperLimit, at a limit").
     QStringList entries() const;
+
+    // The switch between the built-in eclipse colours and a daylight view.
+    QToolButton* viewSwitch() const { return daylightSwitch; }
 
     QSize sizeHint() const override;
 
@@ -39,10 +50,13 @@ class InfoPanel : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    QToolButton* makeViewSwitch();
+
     QPixmap background;
+    QToolButton* daylightSwitch = nullptr;
     QLabel* heading;
-    QGridLayout* grid;
-    QList<QLabel*> entryLabels;
+    PanelList* list;
+    QLabel* legend;
     QLabel* status;
 };
 

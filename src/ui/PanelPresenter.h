@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "check/CheckOperation.h"
@@ -17,8 +19,11 @@ class InfoPanel;
 
 // Feeds the information panel: the items of the last Check, or, while an entry box has the
 // focus, that field decoded as it stands, on every keystroke. It also marks an entry box
-// whose text is not a clean number of its width and says how it will be read. Previews
-// decode a copy of the program state, never the state itself.
+// whose text cannot be a clean number of its width, or that was left incomplete, and says
+// how it will be read. Previews decode a copy of the program state, never the state itself.
+//
+// The panel's colours follow the built-in eclipse setting unless the operator switches the
+// panel's view to daylight; the report and the program state keep the built-in setting.
 class PanelPresenter : public QObject {
     Q_OBJECT
 
@@ -30,12 +35,16 @@ class PanelPresenter : public QObject {
 
     void showCheck(const check::CheckOutcome& outcome);
 
+    // Called once each time a box becomes marked, with the hint ("H0 8G read as 08").
+    std::function<void(QLineEdit* box, const QString& hint)> onMarked;
+
   private:
-    void focusMoved(QWidget* now);
+    void focusMoved(QWidget* before, QWidget* now);
     void boxChanged(std::size_t field);
     void showLastCheck();
     void showPreview(std::size_t field);
     void markBox(std::size_t field);
+    void setDaylightView(bool daylight);
     check::FrameTexts boxTexts() const;
     int fieldOf(const QWidget* widget) const;
 
@@ -43,6 +52,8 @@ class PanelPresenter : public QObject {
     Boxes boxes;
     const check::Session& session;
     std::vector<check::SummaryLine> lastCheck;
+    check::FrameTexts lastCheckTexts;
+    bool daylightView = false;
     std::array<bool, check::fieldCount> isMarked{};
 };
 

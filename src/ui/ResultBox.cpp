@@ -57,6 +57,35 @@ void ResultBox::scrollToEnd() {
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
+QTextCursor ResultBox::newestBlockStart() const {
+    QTextCursor heading =
+        document()->find(QStringLiteral("Input at "), document()->characterCount() - 1,
+                         QTextDocument::FindBackward | QTextDocument::FindCaseSensitively);
+    if (!heading.isNull()) {
+        heading.setPosition(heading.selectionStart());
+    }
+    return heading;
+}
+
+void ResultBox::showNewestBlock() {
+    scrollToEnd();
+    const QTextCursor start = newestBlockStart();
+    if (start.isNull()) {
+        return;
+    }
+    const int shown = verticalScrollBar()->value();
+    setTextCursor(start);
+    verticalScrollBar()->setValue(shown);
+}
+
+void ResultBox::goToNewestBlock() {
+    const QTextCursor start = newestBlockStart();
+    if (!start.isNull()) {
+        setTextCursor(start);
+    }
+    setFocus(Qt::ShortcutFocusReason);
+}
+
 bool ResultBox::refuses(const QString& text) const {
     if (cp932CanHold(text)) {
         return false;

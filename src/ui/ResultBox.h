@@ -28,6 +28,11 @@ class ResultBox : public QPlainTextEdit {
     void appendExchangedText(std::string_view cp932);
 
     void scrollToEnd();
+    // After a Check: the view at the end, the caret at the start of the newest block
+    // ("Input at ..."), so that reading from the caret reads the new block downwards.
+    void showNewestBlock();
+    // Puts the caret at the start of the newest block and shows it.
+    void goToNewestBlock();
 
     // Called with a short notice when a character that code page 932 cannot hold is refused.
     std::function<void(const QString&)> onRefused;
@@ -38,6 +43,7 @@ class ResultBox : public QPlainTextEdit {
     void insertFromMimeData(const QMimeData* source) override;
 
   private:
+    QTextCursor newestBlockStart() const;
     bool refuses(const QString& text) const;
     template <typename Change>
     void changeByProgram(Change change);

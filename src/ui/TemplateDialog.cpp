@@ -2,12 +2,14 @@
 #include "ui/TemplateDialog.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
 #include <limits>
 
 #include "ui/Artwork.h"
@@ -41,6 +43,19 @@ QLineEdit* makeEdit() {
     return edit;
 }
 
+// The banner carries the program's name and purpose; the icon is decoration.
+void describePicture(QLabel* picture, const QString& name) {
+    if (name == QLatin1String("banner")) {
+        picture->setAccessibleName(
+            QCoreApplication::translate("ui::TemplateDialog", "Veskar, VOKA-I beacon telemetry"));
+    } else {
+        picture->setAccessibleName(
+            QCoreApplication::translate("ui::TemplateDialog", "Veskar icon"));
+        picture->setAccessibleDescription(
+            QCoreApplication::translate("ui::TemplateDialog", "Decoration"));
+    }
+}
+
 }  // namespace
 
 TemplateDialog::TemplateDialog(const res::DialogTemplate& t, QWidget* parent) : QDialog(parent) {
@@ -60,6 +75,10 @@ TemplateDialog::TemplateDialog(const res::DialogTemplate& t, QWidget* parent) : 
         if (c.id != res::noId) {
             controls.insert(c.id, widget);
         }
+        if (c.kind == res::ControlKind::Label || c.kind == res::ControlKind::FramedLabel ||
+            c.kind == res::ControlKind::LeftLabel) {
+            labels << static_cast<QLabel*>(widget);
+        }
     }
     setFixedSize(mapDialogRect(0, 0, t.width, t.height).size());
     createSystemMenu();
@@ -70,9 +89,15 @@ void TemplateDialog::createSystemMenu() {
     systemMenu->setSeparatorsCollapsible(false);
     appendSystemMenuItem(scMinimize, QStringLiteral("最小化(&N)"));
     appendSystemMenuItem(scClose, QStringLiteral("閉じる(&C)"));
-    auto* altSpace = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(altSpace, &QShortcut::activated, this,
-            [this] { popUpSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    // Window managers take Alt+Space for their own menu; the Menu key and Shift+F10 are the
+    // keys that desktops leave to a program's context menu.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
+          QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this] { popUpSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    }
 }
 
 void TemplateDialog::appendSystemMenuItem(int command, const QString& text) {
@@ -135,6 +160,7 @@ QWidget* TemplateDialog::createControl(const res::ControlTemplate& c) const {
         case res::ControlKind::Icon: {
             auto* picture = new QLabel;
             picture->setPixmap(artworkPixmap(text));
+            describePicture(picture, text);
             return picture;
         }
         case res::ControlKind::InfoPanel:
@@ -165,6 +191,12 @@ ResultBox* TemplateDialog::resultBox(int id) const {
 
 InfoPanel* TemplateDialog::infoPanel(int id) const {
     return qobject_cast<InfoPanel*>(control(id));
+}
+
+QLabel* TemplateDialog::label(const QString& text) const {
+    const auto found = std::find_if(labels.begin(), labels.end(),
+                                    [&text](const QLabel* label) { return label->text() == text; });
+    return found != labels.end() ? *found : nullptr;
 }
 
 void TemplateDialog::nextDialogControl(int id) const {

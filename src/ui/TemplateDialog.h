@@ -7,6 +7,7 @@
 
 #include "DialogTemplate.h"
 
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -29,6 +30,8 @@ class TemplateDialog : public QDialog {
     QPushButton* button(int id) const;
     ResultBox* resultBox(int id) const;
     InfoPanel* infoPanel(int id) const;
+    // The first static text of the template that reads text, or nullptr.
+    QLabel* label(const QString& text) const;
 
     // Puts the keyboard focus on a control; an entry box gets its whole text selected.
     void nextDialogControl(int id) const;
@@ -61,6 +64,7 @@ class TemplateDialog : public QDialog {
     int baseUnitX = 0;
     int baseUnitY = 0;
     QHash<int, QWidget*> controls;
+    QList<QLabel*> labels;  // the static texts, in template order
     QMenu* systemMenu = nullptr;
 };
 

@@ -5,6 +5,7 @@
 
 #include "Version.h"
 #include "ui/BeaconApp.h"
+#include "ui/Translations.h"
 
 namespace {
 
@@ -35,8 +36,9 @@ int main(int argc, char* argv[]) {
         return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(VESKAR_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral(VESKAR_APP_ID));
+    ui::CBeaconApp::nameApplication();
+    ui::Translations translations;
+    translations.install(QLocale::system());
     ui::CBeaconApp beaconApp;
     beaconApp.InitInstance();
     return 0;

@@ -179,7 +179,10 @@ class BeaconDialogTest : public DialogTest {
         typeFrame({"", "", "", "", "", "", "FFFF"});
         entry(6)->setText("FFFF");
         dialog->OnCheck();
-        QCOMPARE(services->warnings, QStringList{"memoryStatus error @ getMemoryStatus"});
+        // Plain words before the system's message; the report's line is the message alone.
+        QCOMPARE(services->warnings,
+                 QStringList{"The status word could not be decoded: memoryStatus error @ "
+                             "getMemoryStatus"});
         QCOMPARE(shownThen, dialog->analysisText());
         QVERIFY(shownThen.find("memoryStatus error @ getMemoryStatus\r\n\r\n") !=
                 std::string::npos);
@@ -283,6 +286,7 @@ class BeaconDialogTest : public DialogTest {
     void rendersToAPicture() {
         typeFrame(fullFrame);
         dialog->OnCheck();
+        QCoreApplication::sendPostedEvents();  // the panel lays out its new entries
         const QString path = QStringLiteral(VESKAR_RENDER_DIR "/main-dialog.png");
         QVERIFY(dialog->grab().save(path));
     }

@@ -141,12 +141,37 @@ class HardeningTest : public DialogTest {
         writeFile(earlier, "earlier");
         if (mount.isMounted()) {
             QVERIFY(mount.remountReadOnly());
-        } else {
+        } else {  // a file that may not be written, in a folder that refuses new files
+            QFile::setPermissions(earlier, QFile::ReadOwner);
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         }
         dialog->OnCheck();
         expectFailedSave(earlier, earlier, "earlier");
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // The folder refuses the temporary file, but the file itself may be written: it is
+    // written in place, all of it.
+    void writableFileInAReadOnlyFolderIsWrittenInPlace() {
+        if (::geteuid() == 0) {
+            QSKIP(
+                "root writes into a folder without write permission; this case needs "
+                "another user (tests/ui/run_unprivileged.sh runs it as nobody)");
+        }
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath("readonly");
+        QVERIFY(QDir().mkpath(folder));
+        const QString earlier = folder + "/pass.txt";
+        writeFile(earlier, QByteArray(20000, 'e'));  // longer than the new result
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        dialog->OnCheck();
+        services->savePaths = {earlier};
+        dialog->OnSave();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(services->errors.isEmpty(), qPrintable(services->errors.value(0)));
+        QCOMPARE(readFile(earlier).toStdString(), dialog->analysisText() + '\x1A');
+        QCOMPARE(dialog->windowTitle(), earlier);
+        QVERIFY(!resultBox()->document()->isModified());
     }
 
     void saveToAFolderOrIntoAMissingOne() {

@@ -19,6 +19,7 @@
 
 #include "DialogTest.h"
 #include "ui/FrameTableModel.h"
+#include "ui/KeyboardHelp.h"
 #include "ui/PassCharts.h"
 #include "ui/PassView.h"
 #include "ui/TimeChartView.h"
@@ -122,7 +123,7 @@ class PassViewTest : public DialogTest {
         QVERIFY(view != nullptr && view->isVisible());
         QVERIFY(!view->isModal());
         QCOMPARE(openedView(), view);  // Ctrl+P shows the same one
-        QVERIFY(QString::fromUtf8(res::keyboardHelp).contains(QStringLiteral("Ctrl+P")));
+        QVERIFY(ui::keyboardHelp().contains(QStringLiteral("Ctrl+P")));
     }
 
     void threeChecksGiveThreePointsWithTheirValuesAndStates() {

@@ -8,7 +8,7 @@
 #include "ui/Services.h"
 
 // Services for tests: a fixed clock, save paths given in advance (nothing for a cancel), and
-// every box recorded instead of shown.
+// every box recorded instead of shown; the close question is answered as told.
 class RecordingServices : public ui::Services {
   public:
     std::time_t now() override { return clock; }
@@ -30,8 +30,20 @@ class RecordingServices : public ui::Services {
     }
     void showError(QWidget*, const QString& text) override { errors << text; }
     void showNotice(QWidget*, const QString& text) override { notices << text; }
+    bool showHelp(QWidget*, const QString& text) override {
+        messages << text;
+        return helpOpensAboutBox;
+    }
+    // Answers the close question as told, Discard unless told otherwise.
+    ui::CloseAnswer askSaveBeforeClosing(QWidget*) override {
+        ++closeQuestions;
+        return closeAnswer;
+    }
 
     std::deque<QString> savePaths;  // an empty path stands for a cancelled dialog
     QStringList messages, warnings, errors, notices;
     std::function<void()> onWarning;
+    bool helpOpensAboutBox = false;
+    ui::CloseAnswer closeAnswer = ui::CloseAnswer::Discard;
+    int closeQuestions = 0;
 };
