@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "morse/FrontEnd.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace morse {
+namespace {
+
+constexpr double lowestTone = 200;
+constexpr double highestTone = 3000;
+constexpr double stepSeconds = 0.002;
+constexpr double clickFactor = 40;        // power over the mean that marks a click
+constexpr double meanSquareSeconds = 1.0;  // how long the mean power remembers
+constexpr int retuneEvery = 32;            // samples between updates of the mixer's step
+
+}  // namespace
+
+FrontEnd::FrontEnd(double sampleRate)
+    : rate_(sampleRate),
+      step_(std::max(1, static_cast<int>(std::lround(sampleRate * stepSeconds)))),
+      tracker_(sampleRate, lowestTone, highestTone),
+      dcPole_(1 - 2 * std::numbers::pi * 10 / sampleRate),
+      meanSquareWeight_(1 / (meanSquareSeconds * sampleRate)) {}
+
+// A one-pole high-pass removes a DC offset; a sample far above the recent mean power is a
+// click, and is silenced rather than let into the tone's envelope.
+void FrontEnd::condition(float* samples, std::size_t count) {
+    const auto warmUp = static_cast<std::int64_t>(0.1 * rate_);
+    for (std::size_t i = 0; i < count; ++i) {
+        const double x = samples[i];
+        dcOut_ = x - dcIn_ + dcPole_ * dcOut_;
+        dcIn_ = x;
+        const double power = dcOut_ * dcOut_;
+        if (conditioned_ > warmUp && power > clickFactor * meanSquare_) {
+            samples[i] = 0;
+        } else {
+            meanSquare_ += (power - meanSquare_) * (conditioned_ > warmUp ? meanSquareWeight_ : 0.05);
+            samples[i] = static_cast<float>(dcOut_);
+        }
+        ++conditioned_;
+    }
+}
+
+void FrontEnd::push(const float* samples, std::size_t count) {
+    std::vector<float> block(samples, samples + count);
+    condition(block.data(), block.size());
+    tracker_.push(block.data(), block.size());
+    delayed_.insert(delayed_.end(), block.begin(), block.end());
+    mixReady(false);
+}
+
+void FrontEnd::finish() {
+    tracker_.finish();
+    mixReady(true);
+}
+
+double FrontEnd::toneAt(std::int64_t sample) const {
+    if (tone_.empty()) {
+        return 1000;
+    }
+    if (sample <= tone_.front().sample || tone_.size() == 1) {
+        return tone_.front().hz;
+    }
+    const ToneEstimate& a = tone_[0];
+    const ToneEstimate& b = tone_[1];
+    const double t = static_cast<double>(sample - a.sample) / static_cast<double>(b.sample - a.sample);
+    return a.hz + std::min(t, 1.0) * (b.hz - a.hz);
+}
+
+// Mixes down every delayed sample whose tone is known: those before the newest estimate, or
+// all of them at the end.
+void FrontEnd::mixReady(bool finishing) {
+    for (const ToneEstimate& estimate : tracker_.take()) {
+        tone_.push_back(estimate);
+        tonePoints_.push_back({static_cast<double>(estimate.sample) / rate_, estimate.hz,
+                               estimate.strength});
+    }
+    const std::int64_t last = finishing || tone_.empty()
+                                  ? nextToMix_ + static_cast<std::int64_t>(delayed_.size())
+                                  : std::min(tone_.back().sample,
+                                             nextToMix_ + static_cast<std::int64_t>(delayed_.size()));
+    if (!finishing && tone_.empty()) {
+        return;
+    }
+    while (nextToMix_ < last) {
+        if (nextToMix_ % retuneEvery == 0) {
+            while (tone_.size() > 2 && tone_[1].sample <= nextToMix_) {
+                tone_.pop_front();
+            }
+            const double hz = toneAt(nextToMix_ + retuneEvery / 2);
+            turn_ = std::polar(1.0, -2 * std::numbers::pi * hz / rate_);
+            phasor_ /= std::abs(phasor_);
+        }
+        const float x = delayed_.front();
+        delayed_.pop_front();
+        sum_ += x * std::complex<float>(phasor_);
+        phasor_ *= turn_;
+        ++nextToMix_;
+        if (++summed_ == step_) {
+            baseband_.push_back(sum_);
+            sum_ = {0, 0};
+            summed_ = 0;
+        }
+    }
+}
+
+std::vector<std::complex<float>> FrontEnd::takeBaseband() {
+    std::vector<std::complex<float>> out;
+    out.swap(baseband_);
+    return out;
+}
+
+std::vector<TonePoint> FrontEnd::takeTone() {
+    std::vector<TonePoint> out;
+    out.swap(tonePoints_);
+    return out;
+}
+
+}  // namespace morse
