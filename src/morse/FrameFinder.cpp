@@ -2,6 +2,8 @@
 #include "morse/FrameFinder.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cmath>
 #include <memory>
 #include <utility>
@@ -17,6 +19,7 @@ constexpr double wordThreshold = 3.2;   // key-down over key-up power that marks
 constexpr double searchEvery = 4;       // seconds of new envelope between searches
 constexpr double keepSeconds = 150;     // envelope kept before the search point
 constexpr int longestGapUnits = 60;     // longest pause between frames a backward decode spans
+constexpr double wordReach = 30;        // units after a first match that the best one may start
 constexpr double fadingSeconds = 3;     // the signal power is averaged over twice this
 
 // The word VOKA between two word spaces, unit by unit: true where the key is down.
@@ -220,7 +223,9 @@ std::optional<FrameFinder::Word> FrameFinder::findWord(bool finishing, bool& wai
         scanFrom_ = std::max(scanFrom_, end - (span + wordSpace) * longest);
         return std::nullopt;
     }
-    const double until = first + grid * firstUnit;
+    // A partial match, at the wrong speed or overlapping the word, comes first; the word itself
+    // matches best within a word's length of it.
+    const double until = first + wordReach * firstUnit;
     if (!finishing && until + span * longest > end) {
         waiting = true;
         return std::nullopt;
@@ -279,8 +284,18 @@ std::optional<FrameFinder::Decoded> FrameFinder::decode(double from, double to, 
     auto local = std::make_shared<LocalSignal>(
         measured.keyDown, std::max(fadingSeconds * stepRate_, 20 * measured.unit),
         measured.levels.noise, 0.1 * measured.levels.signal);
-    request.signalAt = [local](double at) { return (*local)(at); };
+    if (!std::getenv("NOFADE")) request.signalAt = [local](double at) { return (*local)(at); };
+    if (std::getenv("MORSE_DEBUG")) {
+        std::fprintf(stderr, "pass1 %s unit %.3f->%.3f first %.1f-%.1f -> %.1f noise %.3g signal %.3g -> %.3g/%.3g:", backwards ? "back" : "fwd", unit, measured.unit, firstFrom, firstTo, measured.firstStart, envelope.stepNoise() * unit, levels.signal, measured.levels.noise, measured.levels.signal);
+        for (const auto& c : path) std::fprintf(stderr, " %c%.0f(%.1f)", symbols()[c.symbol].letter, c.start, c.evidence);
+        std::fprintf(stderr, "\n");
+    }
     path = decodeSlots(request);
+    if (std::getenv("MORSE_DEBUG")) {
+        std::fprintf(stderr, "pass2:");
+        for (const auto& c : path) std::fprintf(stderr, " %c%.0f(%.1f)", symbols()[c.symbol].letter, c.start, c.evidence);
+        std::fprintf(stderr, "\n");
+    }
 
     Decoded decoded{{}, request.unit, request.levels};
     const double length = static_cast<double>(b - a);

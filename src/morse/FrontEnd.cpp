@@ -11,7 +11,7 @@ namespace {
 constexpr double lowestTone = 200;
 constexpr double highestTone = 3000;
 constexpr double stepSeconds = 0.002;
-constexpr double clickFactor = 40;        // power over the mean that marks a click
+constexpr double clickFactor = 40;  // power over the mean above which a sample is limited
 constexpr double meanSquareSeconds = 1.0;  // how long the mean power remembers
 constexpr int retuneEvery = 32;            // samples between updates of the mixer's step
 
@@ -22,23 +22,28 @@ FrontEnd::FrontEnd(double sampleRate)
       step_(std::max(1, static_cast<int>(std::lround(sampleRate * stepSeconds)))),
       tracker_(sampleRate, lowestTone, highestTone),
       dcPole_(1 - 2 * std::numbers::pi * 10 / sampleRate),
-      meanSquareWeight_(1 / (meanSquareSeconds * sampleRate)) {}
+      meanSquareWeight_(1 / (meanSquareSeconds * sampleRate)),
+      peakDecay_(1 - 1 / (10 * sampleRate)) {}
 
-// A one-pole high-pass removes a DC offset; a sample far above the recent mean power is a
-// click, and is silenced rather than let into the tone's envelope.
+// A one-pole high-pass removes a DC offset. A sample far above the recent mean power is
+// limited to that level: a click then cannot swamp the tone's envelope, while a tone keyed
+// after a silence only loses amplitude for a moment, never its phase. The floor keeps a
+// digital silence from limiting the next key-down to nothing.
 void FrontEnd::condition(float* samples, std::size_t count) {
-    const auto warmUp = static_cast<std::int64_t>(0.1 * rate_);
     for (std::size_t i = 0; i < count; ++i) {
         const double x = samples[i];
         dcOut_ = x - dcIn_ + dcPole_ * dcOut_;
         dcIn_ = x;
-        const double power = dcOut_ * dcOut_;
-        if (conditioned_ > warmUp && power > clickFactor * meanSquare_) {
-            samples[i] = 0;
-        } else {
-            meanSquare_ += (power - meanSquare_) * (conditioned_ > warmUp ? meanSquareWeight_ : 0.05);
-            samples[i] = static_cast<float>(dcOut_);
+        double power = dcOut_ * dcOut_;
+        const double limit = clickFactor * std::max(meanSquare_, 1e-3 * peak_);
+        double y = dcOut_;
+        if (peak_ > 0 && power > limit) {
+            y = std::copysign(std::sqrt(limit), dcOut_);
+            power = limit;
         }
+        meanSquare_ += (power - meanSquare_) * (conditioned_ > 0 ? meanSquareWeight_ : 1.0);
+        peak_ = std::max(meanSquare_, peak_ * peakDecay_);
+        samples[i] = static_cast<float>(y);
         ++conditioned_;
     }
 }

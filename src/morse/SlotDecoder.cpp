@@ -109,7 +109,20 @@ std::vector<SlotChoice> decodeSlots(const SlotRequest& request) {
     const std::vector<float> evidence =
         unitEvidence(request, static_cast<std::size_t>(reach), inside);
     const Tables tables = scoreSymbols(request, evidence);
-
+    // After the frame's last symbol and a word space, whatever follows (the next frame,
+    // say) is explained freely: each unit as key-down or key-up, whichever fits. Without
+    // this a path shifted late would win by using the next frame's signal as its own.
+    std::vector<float> tail(evidence.size() + grid, 0.0F);
+    for (std::size_t q = evidence.size(); q-- > 0;) {
+        tail[q] = std::max(evidence[q], 0.0F) + (q + grid < tail.size() ? tail[q + grid] : 0.0F);
+    }
+    const auto restAfter = [&](std::size_t j, int s, int q, const std::vector<float>& next) {
+        if (j + 1 == slots.size()) {
+            const int end = q + tables.length[s] + grid * wordSpace;
+            return end < static_cast<int>(tail.size()) ? tail[end] : 0.0F;
+        }
+        return bestAfter(next, q + advance(tables, slots[j], s));
+    };
     // Forward: the best score of the slots before j when slot j starts at q.
     const std::size_t count = slots.size();
     std::vector<std::vector<float>> before(count + 1, std::vector<float>(evidence.size(), impossible));
@@ -140,7 +153,7 @@ std::vector<SlotChoice> decodeSlots(const SlotRequest& request) {
         for (int q = 0; q < reach; ++q) {
             float best = impossible;
             for (const int s : slots[j].allowed) {
-                const float rest = j + 1 == count ? 0.0F : bestAfter(after[j + 1], q + advance(tables, slots[j], s));
+                const float rest = restAfter(j, s, q, after[j + 1]);
                 if (rest > impossible) {
                     best = std::max(best, tables.symbolScore[s][q] + rest);
                 }
@@ -168,7 +181,7 @@ std::vector<SlotChoice> decodeSlots(const SlotRequest& request) {
             }
             for (std::size_t k = 0; k < slot.allowed.size(); ++k) {
                 const int s = slot.allowed[k];
-                const float rest = j + 1 == count ? 0.0F : bestAfter(after[j + 1], p + advance(tables, slot, s));
+                const float rest = restAfter(j, s, p, after[j + 1]);
                 if (rest > impossible) {
                     through[k] = std::max(through[k], before[j][p] + tables.symbolScore[s][p] + rest);
                 }
@@ -178,7 +191,7 @@ std::vector<SlotChoice> decodeSlots(const SlotRequest& request) {
         int chosen = slot.allowed[0];
         float chosenScore = impossible;
         for (const int s : slot.allowed) {
-            const float rest = j + 1 == count ? 0.0F : bestAfter(after[j + 1], q + advance(tables, slot, s));
+            const float rest = restAfter(j, s, q, after[j + 1]);
             if (tables.symbolScore[s][q] + rest > chosenScore) {
                 chosenScore = tables.symbolScore[s][q] + rest;
                 chosen = s;

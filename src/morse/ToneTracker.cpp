@@ -13,10 +13,12 @@ namespace {
 
 constexpr double frameSeconds = 0.064;  // a 16 Hz bin
 constexpr int viterbiLag = 32;          // frames (about a second) before a bin is final
-constexpr int smoothingHalfWidth = 8;   // frames each side of the straight-line fit
+constexpr int smoothingHalfWidth = 12;  // frames each side of the straight-line fit
 constexpr float movePenalty = 0.4F;
 constexpr float noiseMean = 1.45F;  // mean over median of a noise bin's power
-constexpr float ratioCap = 25.0F;   // so a click or a carrier cannot dominate the path
+// The mean of log(1 + power over median) for a bin of noise alone. The log keeps a strong
+// tone's sidelobes below its peak, yet lets no single frame decide the path.
+constexpr float noiseScore = 0.75F;
 
 // The smallest even size of the form 2^a 3^b 5^c at least as large: KissFFT is fast there.
 int fftSizeFor(int least) {
@@ -78,7 +80,9 @@ void ToneTracker::push(const float* samples, std::size_t count) {
         }
         std::vector<float> sorted = power;
         std::nth_element(sorted.begin(), sorted.begin() + binCount_ / 2, sorted.end());
-        const float median = std::max(sorted[binCount_ / 2], 1e-30F);
+        // A floor under the median, for a recording without any noise.
+        const float loudest = *std::max_element(power.begin(), power.end());
+        const float median = std::max({sorted[binCount_ / 2], 1e-9F * loudest, 1e-30F});
         for (float& p : power) {
             p /= median;
         }
@@ -105,7 +109,7 @@ void ToneTracker::stepViterbi(const std::vector<float>& ratio) {
             best = score_[b + 1] - movePenalty;
             move = 1;
         }
-        next[b] = best + std::min(ratio[b], ratioCap) - noiseMean;
+        next[b] = best + std::log1p(ratio[b]) - noiseScore;
         moves[b] = move;
     }
     const float top = *std::max_element(next.begin(), next.end());
@@ -180,7 +184,8 @@ double ToneTracker::refinedHz(std::int64_t frame, int bin) const {
 
 void ToneTracker::decideFrame(std::int64_t frame, int bin) {
     const double strength = ratioOf(frame)[bin];
-    const double weight = std::max(strength - noiseMean, 0.05);
+    const double excess = std::max(strength - noiseMean, 0.0);
+    const double weight = excess * excess + 0.01;  // key-down frames decide
     decided_.push_back({refinedHz(frame, bin), weight, strength});
     // Ratios are needed two frames back for the refinement.
     while (firstRatioFrame_ < frame - 2) {
