@@ -91,6 +91,13 @@ Cell run(double snr, double wpm, int frames, unsigned seed) {
             }
         }
         cell.exact += exact ? 1 : 0;
+        if (!exact && std::getenv("MORSE_BENCH_MISSES") != nullptr) {
+            std::fprintf(stderr, "missed frame at %.2f s:", sent.start);
+            for (std::size_t f = 0; f < sent.fields.size(); ++f) {
+                std::fprintf(stderr, " %s/%s", sent.fields[f].c_str(), best != nullptr ? best->fields[f].text.c_str() : "");
+            }
+            std::fprintf(stderr, "\n");
+        }
     }
     for (const bool m : matched) {
         cell.false_ += m ? 0 : 1;

@@ -2,8 +2,6 @@
 #include "morse/FrameFinder.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <cmath>
 #include <memory>
 #include <utility>
@@ -284,19 +282,8 @@ std::optional<FrameFinder::Decoded> FrameFinder::decode(double from, double to, 
     auto local = std::make_shared<LocalSignal>(
         measured.keyDown, std::max(fadingSeconds * stepRate_, 20 * measured.unit),
         measured.levels.noise, 0.1 * measured.levels.signal);
-    if (!std::getenv("NOFADE")) request.signalAt = [local](double at) { return (*local)(at); };
-    if (std::getenv("MORSE_DEBUG")) {
-        std::fprintf(stderr, "pass1 %s unit %.3f->%.3f first %.1f-%.1f -> %.1f noise %.3g signal %.3g -> %.3g/%.3g:", backwards ? "back" : "fwd", unit, measured.unit, firstFrom, firstTo, measured.firstStart, envelope.stepNoise() * unit, levels.signal, measured.levels.noise, measured.levels.signal);
-        for (const auto& c : path) std::fprintf(stderr, " %c%.0f(%.1f)", symbols()[c.symbol].letter, c.start, c.evidence);
-        std::fprintf(stderr, "\n");
-    }
+    request.signalAt = [local](double at) { return (*local)(at); };
     path = decodeSlots(request);
-    if (std::getenv("MORSE_DEBUG")) {
-        std::fprintf(stderr, "pass2:");
-        for (const auto& c : path) std::fprintf(stderr, " %c%.0f(%.1f)", symbols()[c.symbol].letter, c.start, c.evidence);
-        std::fprintf(stderr, "\n");
-    }
-
     Decoded decoded{{}, request.unit, request.levels};
     const double length = static_cast<double>(b - a);
     for (std::size_t j = 0; j < path.size(); ++j) {

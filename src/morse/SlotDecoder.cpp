@@ -8,8 +8,8 @@
 namespace morse {
 namespace {
 
-constexpr int grid = 4;  // positions per unit
-constexpr int slack = 2;  // positions a slot may start off its predecessor's timing
+constexpr int grid = 6;  // positions per unit
+constexpr int slack = 3;  // positions a slot may start off its predecessor's timing
 constexpr float slackPenalty = 0.3F;
 constexpr float impossible = -1e30F;
 
@@ -115,6 +115,12 @@ std::vector<SlotChoice> decodeSlots(const SlotRequest& request) {
     std::vector<float> tail(evidence.size() + grid, 0.0F);
     for (std::size_t q = evidence.size(); q-- > 0;) {
         tail[q] = std::max(evidence[q], 0.0F) + (q + grid < tail.size() ? tail[q + grid] : 0.0F);
+    }
+    // Any timing of what follows, so a path gains nothing from where its own end falls.
+    for (std::size_t q = 0; q < evidence.size(); ++q) {
+        for (std::size_t d = 1; d < grid && q + d < tail.size(); ++d) {
+            tail[q] = std::max(tail[q], tail[q + d]);
+        }
     }
     const auto restAfter = [&](std::size_t j, int s, int q, const std::vector<float>& next) {
         if (j + 1 == slots.size()) {
