@@ -54,8 +54,9 @@ Cell run(double snr, double wpm, int frames, unsigned seed) {
     signal.wpm = wpm;
     signal.snrDb = snr;
     signal.jitter = 0.05;
-    signal.toneHz = 700;
-    signal.driftHzPerSecond = 3;
+    signal.toneHz = 1200;
+    signal.swingHz = 500;  // up to 5 Hz/s over the 10-minute swing
+    signal.swingSeconds = 600;
     signal.seed = seed;
     const morse::generator::Recording recording = morse::generator::generate(signal, texts);
 

@@ -3,12 +3,14 @@
 
 #include <sndfile.h>
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <utility>
 
 #include "morse/FrameFinder.h"
@@ -52,6 +54,7 @@ namespace {
 struct SoundFile {
     SNDFILE* handle = nullptr;
     SF_INFO info{};
+    bool headerPromisesMore = false;
     ~SoundFile() {
         if (handle != nullptr) {
             sf_close(handle);
@@ -86,6 +89,10 @@ void open(const std::string& path, SoundFile& file) {
                                    ? "not an audio file libsndfile can read (WAV, FLAC, Ogg Vorbis...)"
                                    : plainReason(reason));
     }
+    // libsndfile reads a WAV file cut short as if whole; its log tells.
+    std::array<char, 2048> log{};
+    sf_command(file.handle, SFC_GET_LOG_INFO, log.data(), static_cast<int>(log.size()));
+    file.headerPromisesMore = std::string_view(log.data()).find("(should be") != std::string_view::npos;
     if (file.info.samplerate < 1000 || file.info.channels < 1) {
         throw AudioError(path, "unusable sample rate " + std::to_string(file.info.samplerate) + " Hz");
     }
@@ -142,6 +149,9 @@ DecodeResult decodeFile(const std::string& path, const DecodeOptions& options) {
     const int error = sf_error(file.handle);
     if (error != SF_ERR_NO_ERROR) {
         result.problem = "damaged after " + seconds(result.seconds) + ": " + plainReason(sf_strerror(file.handle));
+    } else if (file.headerPromisesMore) {
+        result.problem = "truncated: it ends after " + seconds(result.seconds) +
+                         ", before the end its header gives";
     } else if (!result.cancelled && file.info.frames > 0 && read < file.info.frames) {
         result.problem = "truncated: it ends after " + seconds(result.seconds) + " of the " +
                          seconds(static_cast<double>(file.info.frames) / file.info.samplerate) +

@@ -18,7 +18,8 @@ constexpr double searchEvery = 4;       // seconds of new envelope between searc
 constexpr double keepSeconds = 150;     // envelope kept before the search point
 constexpr int longestGapUnits = 60;     // longest pause between frames a backward decode spans
 constexpr double wordReach = 30;        // units after a first match that the best one may start
-constexpr double fadingSeconds = 3;     // the signal power is averaged over twice this
+constexpr double leastUnitSnrDb = 5.5;  // key-down energy of a unit over the noise (E1/N0)
+constexpr double fadingSeconds = 1;   // the signal power is averaged over twice this
 
 // The word VOKA between two word spaces, unit by unit: true where the key is down.
 std::vector<bool> wordPattern() {
@@ -280,7 +281,7 @@ std::optional<FrameFinder::Decoded> FrameFinder::decode(double from, double to, 
     request.firstTo = measured.firstStart + measured.unit / 2;
     request.levels = measured.levels;
     auto local = std::make_shared<LocalSignal>(
-        measured.keyDown, std::max(fadingSeconds * stepRate_, 20 * measured.unit),
+        measured.keyDown, std::max(fadingSeconds * stepRate_, 12 * measured.unit),
         measured.levels.noise, 0.1 * measured.levels.signal);
     request.signalAt = [local](double at) { return (*local)(at); };
     path = decodeSlots(request);
@@ -355,7 +356,10 @@ std::optional<HeardFrame> FrameFinder::frameOf(const Decoded& decoded, bool back
         }
         anyField = true;
     }
-    if (!anyField) {
+    // Noise alone, searched at every speed and start, now and then lines up with some
+    // frame's layout; it shows as a key-down unit barely above the noise.
+    const double unitSnr = 10 * std::log10(decoded.levels.signal / decoded.levels.noise);
+    if (!anyField || unitSnr < leastUnitSnrDb) {
         return std::nullopt;
     }
     if (frame.wordHeard) {

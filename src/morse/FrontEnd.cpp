@@ -23,6 +23,7 @@ FrontEnd::FrontEnd(double sampleRate)
       tracker_(sampleRate, lowestTone, highestTone),
       dcPole_(1 - 2 * std::numbers::pi * 10 / sampleRate),
       meanSquareWeight_(1 / (meanSquareSeconds * sampleRate)),
+      attackWeight_(1 / (0.01 * sampleRate)),
       peakDecay_(1 - 1 / (10 * sampleRate)) {}
 
 // A one-pole high-pass removes a DC offset. A sample far above the recent mean power is
@@ -41,7 +42,9 @@ void FrontEnd::condition(float* samples, std::size_t count) {
             y = std::copysign(std::sqrt(limit), dcOut_);
             power = limit;
         }
-        meanSquare_ += (power - meanSquare_) * (conditioned_ > 0 ? meanSquareWeight_ : 1.0);
+        // Quick to rise, so a key-down after a silence is not limited for long; slow to fall.
+        const double weight = power > meanSquare_ ? attackWeight_ : meanSquareWeight_;
+        meanSquare_ += (power - meanSquare_) * (conditioned_ > 0 ? weight : 1.0);
         peak_ = std::max(meanSquare_, peak_ * peakDecay_);
         samples[i] = static_cast<float>(y);
         ++conditioned_;

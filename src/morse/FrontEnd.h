@@ -38,6 +38,7 @@ private:
     double dcIn_ = 0, dcOut_ = 0, dcPole_;
     double meanSquare_ = 0;
     double meanSquareWeight_;
+    double attackWeight_;
     double peak_ = 0;  // the highest mean power lately
     double peakDecay_;
     std::int64_t conditioned_ = 0;

@@ -149,7 +149,8 @@ Recording generate(const Signal& signal, const std::vector<FrameText>& frames) {
     double phase = 0;
     for (std::size_t n = 0; n < count; ++n) {
         const double t = static_cast<double>(n) / rate;
-        const double hz = signal.toneHz + signal.driftHzPerSecond * t;
+        const double hz = signal.toneHz + signal.driftHzPerSecond * t +
+                          signal.swingHz * std::sin(2 * std::numbers::pi * t / signal.swingSeconds);
         phase += 2 * std::numbers::pi * hz / rate;
         if (phase > 2 * std::numbers::pi) {
             phase -= 2 * std::numbers::pi;
@@ -183,6 +184,7 @@ void writeAudio(const std::string& path, const std::vector<float>& samples, doub
     if (file == nullptr) {
         throw std::runtime_error(path + ": " + sf_strerror(nullptr));
     }
+    sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     std::vector<float> frames;
     frames.reserve(samples.size() * static_cast<std::size_t>(channels));
     // The other channels carry loud noise, so that only the first one decodes.
@@ -194,7 +196,14 @@ void writeAudio(const std::string& path, const std::vector<float>& samples, doub
             frames.push_back(static_cast<float>(state >> 8) / 16777216.0F - 0.5F);
         }
     }
-    const auto written = sf_writef_float(file, frames.data(), static_cast<sf_count_t>(samples.size()));
+    // In blocks: the Vorbis encoder fails on very large writes.
+    constexpr std::size_t block = 4096;
+    sf_count_t written = 0;
+    for (std::size_t at = 0; at < samples.size(); at += block) {
+        const std::size_t count = std::min(block, samples.size() - at);
+        written += sf_writef_float(file, frames.data() + at * static_cast<std::size_t>(channels),
+                                   static_cast<sf_count_t>(count));
+    }
     sf_close(file);
     if (written != static_cast<sf_count_t>(samples.size())) {
         throw std::runtime_error(path + ": write failed");

@@ -19,6 +19,9 @@ struct Signal {
     double jitter = 0;              // spread of each element and gap, in units
     double toneHz = 800;
     double driftHzPerSecond = 0;
+    // A pass's Doppler curve, roughly: the tone swings by this much either way over a period.
+    double swingHz = 0;
+    double swingSeconds = 600;
     double fadeDb = 0;  // depth of a slow sinusoidal fade
     double fadeSeconds = 7;
     std::optional<double> snrDb;  // key-down carrier over the noise in 2500 Hz; none: no noise
