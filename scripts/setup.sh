@@ -4,6 +4,8 @@
 # Building and running the program: the toolchain, Qt 6 Widgets, and the Japanese font that
 # stands in for the dialog font.
 build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-ipafont-gothic)
+# veskar-cw: audio files through libsndfile, FFTs through KissFFT, both found by pkg-config.
+build_packages+=(pkg-config libsndfile1-dev libkissfft-dev)
 # Building and running the tests and benchmarks, and checking the package.
 # clang and its runtimes build the sanitized tests and the fuzz targets.
 test_packages=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file clang

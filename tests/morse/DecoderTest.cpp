@@ -43,6 +43,9 @@ class CleanRecording : public ::testing::TestWithParam<Keying> {};
 
 TEST_P(CleanRecording, DecodesTheFrameExactly) {
     const Keying& k = GetParam();
+    if (k.wpm < 20) {
+        SKIP_LONG_RECORDINGS_WHEN_SANITIZED();
+    }
     generator::Signal signal;
     signal.sampleRate = 8000;
     signal.wpm = k.wpm;
@@ -88,6 +91,7 @@ struct Impairment {
 class ImpairedRecording : public ::testing::TestWithParam<Impairment> {};
 
 TEST_P(ImpairedRecording, StillDecodesTheFrameExactly) {
+    SKIP_LONG_RECORDINGS_WHEN_SANITIZED();
     generator::Signal signal;
     signal.sampleRate = 8000;
     signal.wpm = 22;
@@ -156,6 +160,7 @@ TEST(FrameCut, ByTheEndKeepsOnlyTheFieldsHeard) {
 }
 
 TEST(NoSignal, NoiseOrSilenceGiveNoFrames) {
+    SKIP_LONG_RECORDINGS_WHEN_SANITIZED();
     for (const unsigned seed : {1U, 2U, 3U}) {
         generator::Signal signal;
         signal.sampleRate = 8000;

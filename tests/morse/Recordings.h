@@ -12,6 +12,10 @@
 
 namespace morse::testing {
 
+// Skips a test whose recordings take long to decode, in the sanitized build.
+#define SKIP_LONG_RECORDINGS_WHEN_SANITIZED()                                              \
+    if (VESKAR_SHORT_RECORDINGS_ONLY) GTEST_SKIP() << "long recording, in the plain build only"
+
 // Two known frames, used across the tests.
 inline const generator::FrameText firstFrame{"86", "A6", "00", "7F", "C0", "1234",
                                              "2B75", "90", "8F", "80", "80"};
