@@ -163,7 +163,8 @@ void FrameFinder::push(const std::vector<std::complex<float>>& steps,
                        const std::vector<TonePoint>& tone) {
     history_.insert(history_.end(), steps.begin(), steps.end());
     tone_.insert(tone_.end(), tone.begin(), tone.end());
-    if (dataEnd() - lastSearch_ >= searchEvery * stepRate_) {
+    // A VOKA already found waits for the rest of its frame without being searched again.
+    if (dataEnd() - lastSearch_ >= searchEvery * stepRate_ && dataEnd() >= awaitedEnd_) {
         lastSearch_ = dataEnd();
         search(false);
     }
@@ -387,6 +388,7 @@ void FrameFinder::search(bool finishing) {
         const Word& w = *found;
         const double frameEnd = w.start + (longestFrameUnits() * 1.15 + 10) * w.unit;
         if (!finishing && frameEnd > dataEnd()) {
+            awaitedEnd_ = frameEnd;
             break;  // wait for the whole frame
         }
         const double gapFrom = lastEnd_.value_or(static_cast<double>(historyStart_));

@@ -56,6 +56,7 @@ private:
     double scanFrom_ = 0;
     std::optional<double> lastEnd_;  // where the last frame found ended
     double lastSearch_ = 0;
+    double awaitedEnd_ = 0;  // the end of a found frame still being recorded
 };
 
 }  // namespace morse

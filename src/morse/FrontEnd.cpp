@@ -99,16 +99,23 @@ void FrontEnd::mixReady(bool finishing) {
             }
             const double hz = toneAt(nextToMix_ + retuneEvery / 2);
             turn_ = std::polar(1.0, -2 * std::numbers::pi * hz / rate_);
-            phasor_ /= std::abs(phasor_);
+            const double length = std::hypot(phasorRe_, phasorIm_);
+            phasorRe_ /= length;
+            phasorIm_ /= length;
         }
-        const float x = delayed_.front();
+        const double x = delayed_.front();
         delayed_.pop_front();
-        sum_ += x * std::complex<float>(phasor_);
-        phasor_ *= turn_;
+        // Written out: std::complex's operator* guards against infinities, which costs here.
+        sumRe_ += x * phasorRe_;
+        sumIm_ += x * phasorIm_;
+        const double re = phasorRe_ * turn_.real() - phasorIm_ * turn_.imag();
+        phasorIm_ = phasorRe_ * turn_.imag() + phasorIm_ * turn_.real();
+        phasorRe_ = re;
         ++nextToMix_;
         if (++summed_ == step_) {
-            baseband_.push_back(sum_);
-            sum_ = {0, 0};
+            baseband_.emplace_back(static_cast<float>(sumRe_), static_cast<float>(sumIm_));
+            sumRe_ = 0;
+            sumIm_ = 0;
             summed_ = 0;
         }
     }

@@ -46,9 +46,9 @@ private:
     std::deque<float> delayed_;      // conditioned samples waiting for their tone estimate
     std::int64_t nextToMix_ = 0;     // absolute index of delayed_.front()
     std::deque<ToneEstimate> tone_;  // the estimates around nextToMix_
-    std::complex<double> phasor_{1, 0};
-    std::complex<double> turn_{1, 0};  // the phasor's turn per sample
-    std::complex<float> sum_{0, 0};
+    double phasorRe_ = 1, phasorIm_ = 0;  // the mixer's oscillator
+    std::complex<double> turn_{1, 0};     // its turn per sample
+    double sumRe_ = 0, sumIm_ = 0;
     int summed_ = 0;
     std::vector<std::complex<float>> baseband_;
     std::vector<TonePoint> tonePoints_;

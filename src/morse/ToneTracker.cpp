@@ -13,7 +13,7 @@ namespace {
 
 constexpr double frameSeconds = 0.064;  // a 16 Hz bin
 constexpr int viterbiLag = 32;          // frames (about a second) before a bin is final
-constexpr int smoothingHalfWidth = 12;  // frames each side of the straight-line fit
+constexpr int smoothingHalfWidth = 3;  // frames each side of the straight-line fit
 constexpr float movePenalty = 0.4F;
 constexpr float noiseMean = 1.45F;  // mean over median of a noise bin's power
 // The mean of log(1 + power over median) for a bin of noise alone. The log keeps a strong
