@@ -3,7 +3,7 @@
 // exact frames, field errors, character errors and frames falsely reported, beside the limit
 // of a maximum-likelihood choice among the sixteen hexadecimal symbols; then the decoding
 // speed as a multiple of real time for 48 kHz audio.
-// Usage: morse_bench [--quick] [--frames N]
+// Usage: morse_bench [--quick] [--frames N] [--snr LOW HIGH] [--wpm W] [--speed] [--misses]
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -18,6 +18,8 @@
 namespace {
 
 using morse::generator::FrameText;
+
+bool showMisses = false;  // --misses: each frame not decoded exactly, sent/heard by field
 
 struct Cell {
     int frames = 0;
@@ -92,7 +94,7 @@ Cell run(double snr, double wpm, int frames, unsigned seed) {
             }
         }
         cell.exact += exact ? 1 : 0;
-        if (!exact && std::getenv("MORSE_BENCH_MISSES") != nullptr) {
+        if (!exact && showMisses) {
             std::fprintf(stderr, "missed frame at %.2f s:", sent.start);
             for (std::size_t f = 0; f < sent.fields.size(); ++f) {
                 std::fprintf(stderr, " %s/%s", sent.fields[f].c_str(), best != nullptr ? best->fields[f].text.c_str() : "");
@@ -149,10 +151,12 @@ int main(int argc, char* argv[]) {
             high = std::atof(argv[++i]);
         } else if (arg == "--wpm" && i + 1 < argc) {
             speeds = {std::atof(argv[++i])};
+        } else if (arg == "--misses") {
+            showMisses = true;
         } else if (arg == "--speed") {
             speedOnly = true;
         } else {
-            std::fprintf(stderr, "usage: morse_bench [--quick] [--frames N] [--snr LOW HIGH] [--wpm W] [--speed]\n");
+            std::fprintf(stderr, "usage: morse_bench [--quick] [--frames N] [--snr LOW HIGH] [--wpm W] [--speed] [--misses]\n");
             return 2;
         }
     }

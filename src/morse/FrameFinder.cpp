@@ -298,16 +298,30 @@ std::optional<FrameFinder::Decoded> FrameFinder::decode(double from, double to, 
     return decoded;
 }
 
+// The tone at the frame's middle, from a straight line through the tracked tone weighted
+// by its strength: in the key-up gaps the tracker only follows noise, and the tone drifts.
 double FrameFinder::toneBetween(double from, double to) const {
-    double sum = 0, count = 0;
+    const double middle = (from + to) / 2 / stepRate_;
+    double sw = 0, st = 0, sf = 0, stt = 0, stf = 0;
     for (const TonePoint& point : tone_) {
         const double at = point.seconds * stepRate_;
-        if (at >= from && at <= to) {
-            sum += point.hz;
-            count += 1;
+        if (at < from || at > to) {
+            continue;
         }
+        const double w = std::clamp(point.strength - 2, 0.0, 10.0);
+        const double t = point.seconds - middle;
+        sw += w;
+        st += w * t;
+        sf += w * point.hz;
+        stt += w * t * t;
+        stf += w * t * point.hz;
     }
-    return count > 0 ? sum / count : 0;
+    if (sw <= 0) {
+        return 0;
+    }
+    const double spread = sw * stt - st * st;
+    const double slope = spread > 1e-9 * sw * sw ? (sw * stf - st * sf) / spread : 0;
+    return (sf - slope * st) / sw;
 }
 
 // The frame as heard: fields are taken from where the decoding began (the VOKA, or the end
