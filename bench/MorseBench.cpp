@@ -34,7 +34,8 @@ struct Cell {
 // hexadecimal symbols, from the notes' two anchors (2% at 10 dB, 8% at 8 dB), interpolated
 // log-linearly in p.
 double limitSnr(double wpm, double cer) {
-    const double e1n0 = 10 + (std::log(0.02) - std::log(cer)) / (std::log(0.08) - std::log(0.02)) * -2;
+    const double e1n0 =
+        10 + (std::log(0.02) - std::log(cer)) / (std::log(0.08) - std::log(0.02)) * -2;
     return e1n0 - 10 * std::log10(2500 * 1.2 / wpm);
 }
 
@@ -63,7 +64,8 @@ Cell run(double snr, double wpm, int frames, unsigned seed) {
     const morse::generator::Recording recording = morse::generator::generate(signal, texts);
 
     std::vector<morse::HeardFrame> heard;
-    morse::Decoder decoder(signal.sampleRate, [&](const morse::HeardFrame& f) { heard.push_back(f); });
+    morse::Decoder decoder(signal.sampleRate,
+                           [&](const morse::HeardFrame& f) { heard.push_back(f); });
     decoder.push(recording.samples.data(), recording.samples.size());
     decoder.finish();
 
@@ -97,7 +99,8 @@ Cell run(double snr, double wpm, int frames, unsigned seed) {
         if (!exact && showMisses) {
             std::fprintf(stderr, "missed frame at %.2f s:", sent.start);
             for (std::size_t f = 0; f < sent.fields.size(); ++f) {
-                std::fprintf(stderr, " %s/%s", sent.fields[f].c_str(), best != nullptr ? best->fields[f].text.c_str() : "");
+                std::fprintf(stderr, " %s/%s", sent.fields[f].c_str(),
+                             best != nullptr ? best->fields[f].text.c_str() : "");
             }
             std::fprintf(stderr, "\n");
         }
@@ -126,10 +129,12 @@ double speed() {
         decoder.push(recording.samples.data() + at, std::min(block, recording.samples.size() - at));
     }
     decoder.finish();
-    const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    const double took =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     const double seconds = static_cast<double>(recording.samples.size()) / 48000;
-    std::printf("\nSpeed: %.0f s of 48 kHz audio (%d frames found) decoded in %.2f s: %.0fx real time\n",
-                seconds, found, took, seconds / took);
+    std::printf(
+        "\nSpeed: %.0f s of 48 kHz audio (%d frames found) decoded in %.2f s: %.0fx real time\n",
+        seconds, found, took, seconds / took);
     return seconds / took;
 }
 
@@ -156,15 +161,18 @@ int main(int argc, char* argv[]) {
         } else if (arg == "--speed") {
             speedOnly = true;
         } else {
-            std::fprintf(stderr, "usage: morse_bench [--quick] [--frames N] [--snr LOW HIGH] [--wpm W] [--speed] [--misses]\n");
+            std::fprintf(stderr,
+                         "usage: morse_bench [--quick] [--frames N] [--snr LOW HIGH] [--wpm W] "
+                         "[--speed] [--misses]\n");
             return 2;
         }
     }
     if (!speedOnly) {
-        std::printf("%d frames a cell; SNR in 2500 Hz, key-down. CER: character errors (missing\n"
-                    "counted as wrong); limit: the CER of a maximum-likelihood choice among the 16\n"
-                    "hex symbols with timing known.\n\n",
-                    frames);
+        std::printf(
+            "%d frames a cell; SNR in 2500 Hz, key-down. CER: character errors (missing\n"
+            "counted as wrong); limit: the CER of a maximum-likelihood choice among the 16\n"
+            "hex symbols with timing known.\n\n",
+            frames);
         std::printf("| SNR dB |");
         for (const double wpm : speeds) {
             std::printf(" %2.0f WPM exact | field err | CER | limit CER | false |", wpm);
@@ -178,15 +186,17 @@ int main(int argc, char* argv[]) {
             std::printf("| %.0f |", snr);
             for (const double wpm : speeds) {
                 const Cell c = run(snr, wpm, frames, static_cast<unsigned>(1000 + snr * 10 + wpm));
-                std::printf(" %5.1f%% | %5.2f%% | %5.2f%% | %5.2f%% | %d |", 100.0 * c.exact / c.frames,
-                            100.0 * c.fieldErrors / (c.frames * 11.0),
-                            100.0 * c.characterErrors / c.characters, 100 * limitCer(wpm, snr), c.false_);
+                std::printf(" %5.1f%% | %5.2f%% | %5.2f%% | %5.2f%% | %d |",
+                            100.0 * c.exact / c.frames, 100.0 * c.fieldErrors / (c.frames * 11.0),
+                            100.0 * c.characterErrors / c.characters, 100 * limitCer(wpm, snr),
+                            c.false_);
                 std::fflush(stdout);
             }
             std::printf("\n");
         }
-        std::printf("\nLimit, SNR for 2%% CER: %.1f dB at 12 WPM, %.1f dB at 20 WPM, %.1f dB at 25 WPM\n",
-                    limitSnr(12, 0.02), limitSnr(20, 0.02), limitSnr(25, 0.02));
+        std::printf(
+            "\nLimit, SNR for 2%% CER: %.1f dB at 12 WPM, %.1f dB at 20 WPM, %.1f dB at 25 WPM\n",
+            limitSnr(12, 0.02), limitSnr(20, 0.02), limitSnr(25, 0.02));
     }
     speed();
     return 0;

@@ -9,7 +9,7 @@ namespace cw {
 namespace {
 
 constexpr std::array<const char*, morse::fieldCount> fieldNames{"H0", "H1", "H2", "H3", "H4", "A",
-                                                               "B",  "C",  "D",  "E",  "F"};
+                                                                "B",  "C",  "D",  "E",  "F"};
 
 std::string fixed(double value, int decimals) {
     std::array<char, 64> text{};
@@ -17,7 +17,8 @@ std::string fixed(double value, int decimals) {
     return text.data();
 }
 
-std::optional<morse::UtcSeconds> frameTime(const morse::HeardFrame& frame, const FrameContext& context) {
+std::optional<morse::UtcSeconds> frameTime(const morse::HeardFrame& frame,
+                                           const FrameContext& context) {
     if (!context.recordingStart) {
         return std::nullopt;
     }
@@ -49,8 +50,9 @@ void writeCharacters(std::ostream& out, const morse::HeardField& field) {
     out << "[";
     for (std::size_t i = 0; i < field.characters.size(); ++i) {
         const morse::HeardCharacter& c = field.characters[i];
-        out << (i > 0 ? "," : "") << "{\"symbol\":\"" << c.symbol << "\",\"confidence\":"
-            << fixed(c.confidence, 4) << ",\"alternative\":\"" << c.alternative
+        out << (i > 0 ? "," : "") << "{\"symbol\":\"" << c.symbol
+            << "\",\"confidence\":" << fixed(c.confidence, 4) << ",\"alternative\":\""
+            << c.alternative
             << "\",\"alternative_confidence\":" << fixed(c.alternativeConfidence, 4) << "}";
     }
     out << "]";
@@ -75,18 +77,19 @@ void writeLogLines(std::ostream& out, const morse::HeardFrame& frame, const Fram
 void writeJson(std::ostream& out, const morse::HeardFrame& frame, const FrameContext& context) {
     const std::optional<morse::UtcSeconds> time = frameTime(frame, context);
     out << "{\"file\":" << jsonString(context.file) << ",\"start\":" << fixed(frame.start, 3)
-        << ",\"end\":" << fixed(frame.end, 3) << ",\"time\":"
-        << (time ? jsonString(morse::formatUtc(*time)) : "null") << ",\"tone_hz\":"
-        << fixed(frame.toneHz, 1) << ",\"wpm\":" << fixed(frame.wpm, 2) << ",\"snr_db\":"
-        << fixed(frame.snrDb, 1) << ",\"confidence\":" << fixed(frame.confidence(), 4)
+        << ",\"end\":" << fixed(frame.end, 3)
+        << ",\"time\":" << (time ? jsonString(morse::formatUtc(*time)) : "null")
+        << ",\"tone_hz\":" << fixed(frame.toneHz, 1) << ",\"wpm\":" << fixed(frame.wpm, 2)
+        << ",\"snr_db\":" << fixed(frame.snrDb, 1)
+        << ",\"confidence\":" << fixed(frame.confidence(), 4)
         << ",\"word_heard\":" << (frame.wordHeard ? "true" : "false") << ",\"fields\":[";
     for (std::size_t f = 0; f < frame.fields.size(); ++f) {
         const morse::HeardField& field = frame.fields[f];
-        out << (f > 0 ? "," : "") << "{\"name\":\"" << fieldNames[f] << "\",\"text\":"
-            << (field.heard() ? jsonString(field.text) : "null") << ",\"confidence\":"
-            << (field.heard() ? fixed(field.confidence(), 4) : "null")
-            << ",\"below_minimum\":" << (field.heard() && !written(field, context) ? "true" : "false")
-            << ",\"characters\":";
+        out << (f > 0 ? "," : "") << "{\"name\":\"" << fieldNames[f]
+            << "\",\"text\":" << (field.heard() ? jsonString(field.text) : "null")
+            << ",\"confidence\":" << (field.heard() ? fixed(field.confidence(), 4) : "null")
+            << ",\"below_minimum\":"
+            << (field.heard() && !written(field, context) ? "true" : "false") << ",\"characters\":";
         writeCharacters(out, field);
         out << "}";
     }

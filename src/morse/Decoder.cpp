@@ -47,7 +47,9 @@ void Decoder::forward() {
 }
 
 AudioError::AudioError(std::string file, std::string reason)
-    : std::runtime_error(file + ": " + reason), file_(std::move(file)), reason_(std::move(reason)) {}
+    : std::runtime_error(file + ": " + reason),
+      file_(std::move(file)),
+      reason_(std::move(reason)) {}
 
 namespace {
 
@@ -64,7 +66,8 @@ struct SoundFile {
 
 // libsndfile's reasons start with a capital and end with a full stop; ours do not.
 std::string plainReason(std::string reason) {
-    while (!reason.empty() && (reason.back() == '.' || reason.back() == '\n' || reason.back() == ' ')) {
+    while (!reason.empty() &&
+           (reason.back() == '.' || reason.back() == '\n' || reason.back() == ' ')) {
         reason.pop_back();
     }
     if (!reason.empty() && reason.front() >= 'A' && reason.front() <= 'Z' &&
@@ -85,16 +88,19 @@ void open(const std::string& path, SoundFile& file) {
     file.handle = sf_open(path.c_str(), SFM_READ, &file.info);
     if (file.handle == nullptr) {
         const std::string reason = sf_strerror(nullptr);
-        throw AudioError(path, reason.find("Format not recognised") != std::string::npos
-                                   ? "not an audio file libsndfile can read (WAV, FLAC, Ogg Vorbis...)"
-                                   : plainReason(reason));
+        throw AudioError(path,
+                         reason.find("Format not recognised") != std::string::npos
+                             ? "not an audio file libsndfile can read (WAV, FLAC, Ogg Vorbis...)"
+                             : plainReason(reason));
     }
     // libsndfile reads a WAV file cut short as if whole; its log tells.
     std::array<char, 2048> log{};
     sf_command(file.handle, SFC_GET_LOG_INFO, log.data(), static_cast<int>(log.size()));
-    file.headerPromisesMore = std::string_view(log.data()).find("(should be") != std::string_view::npos;
+    file.headerPromisesMore =
+        std::string_view(log.data()).find("(should be") != std::string_view::npos;
     if (file.info.samplerate < 1000 || file.info.channels < 1) {
-        throw AudioError(path, "unusable sample rate " + std::to_string(file.info.samplerate) + " Hz");
+        throw AudioError(path,
+                         "unusable sample rate " + std::to_string(file.info.samplerate) + " Hz");
     }
 }
 
@@ -142,13 +148,15 @@ DecodeResult decodeFile(const std::string& path, const DecodeOptions& options) {
         decoder.push(first.data(), static_cast<std::size_t>(got));
         read += got;
         if (options.progress && file.info.frames > 0) {
-            options.progress(std::min(1.0, static_cast<double>(read) / static_cast<double>(file.info.frames)));
+            options.progress(
+                std::min(1.0, static_cast<double>(read) / static_cast<double>(file.info.frames)));
         }
     }
     result.seconds = static_cast<double>(read) / file.info.samplerate;
     const int error = sf_error(file.handle);
     if (error != SF_ERR_NO_ERROR) {
-        result.problem = "damaged after " + seconds(result.seconds) + ": " + plainReason(sf_strerror(file.handle));
+        result.problem = "damaged after " + seconds(result.seconds) + ": " +
+                         plainReason(sf_strerror(file.handle));
     } else if (file.headerPromisesMore) {
         result.problem = "truncated: it ends after " + seconds(result.seconds) +
                          ", before the end its header gives";

@@ -18,7 +18,7 @@ class FrameFinder;
 // Decodes beacon frames from audio samples pushed in blocks of any size. Memory stays flat
 // however long the recording: only the last few minutes of the tone's envelope are kept.
 class Decoder {
-public:
+  public:
     using FrameSink = std::function<void(const HeardFrame&)>;
     using ToneSink = std::function<void(const TonePoint&)>;
     Decoder(double sampleRate, FrameSink frames, ToneSink tone = {});
@@ -30,7 +30,7 @@ public:
     // Decodes what is still pending; call once, after the last push.
     void finish();
 
-private:
+  private:
     void forward();
 
     std::unique_ptr<FrontEnd> frontEnd_;
@@ -40,12 +40,12 @@ private:
 
 // A file that could not be read as audio, and why.
 class AudioError : public std::runtime_error {
-public:
+  public:
     AudioError(std::string file, std::string reason);
     const std::string& file() const { return file_; }
     const std::string& reason() const { return reason_; }
 
-private:
+  private:
     std::string file_;
     std::string reason_;
 };

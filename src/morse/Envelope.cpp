@@ -39,7 +39,8 @@ double Envelope::stepNoise() const {
     }
     std::vector<float> sorted = power_;
     const std::size_t at = sorted.size() / 5;
-    std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(at), sorted.end());
+    std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(at),
+                     sorted.end());
     // The 20th percentile of an exponential distribution is 0.223 times its mean.
     return std::max(static_cast<double>(sorted[at]) / 0.223, 1e-30);
 }

@@ -11,7 +11,7 @@ namespace morse {
 // sum over any interval, at a fractional start, costs two look-ups. Its energy over one unit
 // is the matched filter's output for a key-down unit there.
 class Envelope {
-public:
+  public:
     // The steps in time order, or reversed (for decoding a frame backwards from its end).
     Envelope(const std::complex<float>* steps, std::size_t count, bool reversed);
 
@@ -25,7 +25,7 @@ public:
     // fills most of it: the key is up more than half the time).
     double stepNoise() const;
 
-private:
+  private:
     std::complex<double> sumTo(double at) const;
 
     std::vector<std::complex<double>> prefix_;

@@ -19,7 +19,7 @@ constexpr double keepSeconds = 150;     // envelope kept before the search point
 constexpr int longestGapUnits = 60;     // longest pause between frames a backward decode spans
 constexpr double wordReach = 30;        // units after a first match that the best one may start
 constexpr double leastUnitSnrDb = 5.5;  // key-down energy of a unit over the noise (E1/N0)
-constexpr double fadingSeconds = 1;   // the signal power is averaged over twice this
+constexpr double fadingSeconds = 1;     // the signal power is averaged over twice this
 
 // The word VOKA between two word spaces, unit by unit: true where the key is down.
 std::vector<bool> wordPattern() {
@@ -31,7 +31,8 @@ std::vector<bool> wordPattern() {
         for (const int unit : symbol.keyDown) {
             pattern[at + static_cast<std::size_t>(unit)] = true;
         }
-        pattern.resize(pattern.size() + (i + 1 == frameWord.size() ? wordSpace : characterGap), false);
+        pattern.resize(pattern.size() + (i + 1 == frameWord.size() ? wordSpace : characterGap),
+                       false);
     }
     return pattern;
 }
@@ -68,7 +69,7 @@ std::vector<Slot> reversedSlots() {
 // The signal's power around each moment, from the key-down units of a first decoding, so a
 // fade does not make key-down units look like noise.
 class LocalSignal {
-public:
+  public:
     LocalSignal(std::vector<std::pair<double, double>> units, double halfWidth, double noise,
                 double floor)
         : halfWidth_(halfWidth), noise_(noise), floor_(floor) {
@@ -79,17 +80,20 @@ public:
         }
     }
     double operator()(double at) const {
-        const auto from = std::lower_bound(times_.begin(), times_.end(), at - halfWidth_) - times_.begin();
-        const auto to = std::upper_bound(times_.begin(), times_.end(), at + halfWidth_) - times_.begin();
+        const auto from =
+            std::lower_bound(times_.begin(), times_.end(), at - halfWidth_) - times_.begin();
+        const auto to =
+            std::upper_bound(times_.begin(), times_.end(), at + halfWidth_) - times_.begin();
         if (to - from < 4) {
             return floor_ / 0.3;
         }
-        const double mean = (prefix_[static_cast<std::size_t>(to)] - prefix_[static_cast<std::size_t>(from)]) /
-                            static_cast<double>(to - from);
+        const double mean =
+            (prefix_[static_cast<std::size_t>(to)] - prefix_[static_cast<std::size_t>(from)]) /
+            static_cast<double>(to - from);
         return std::max(mean - noise_, floor_);
     }
 
-private:
+  private:
     double halfWidth_, noise_, floor_;
     std::vector<double> times_;
     std::vector<double> prefix_;
@@ -118,7 +122,8 @@ Measured measure(const Envelope& envelope, const std::vector<Slot>& slots,
             st += choice.start;
             snn += n * n;
             snt += n * choice.start;
-            std::vector<bool> down(static_cast<std::size_t>(symbol.units + slots[j].gapAfter), false);
+            std::vector<bool> down(static_cast<std::size_t>(symbol.units + slots[j].gapAfter),
+                                   false);
             for (const int k : symbol.keyDown) {
                 down[static_cast<std::size_t>(mirrored ? symbol.units - 1 - k : k)] = true;
             }
@@ -198,7 +203,8 @@ std::optional<FrameFinder::Word> FrameFinder::findWord(bool finishing, bool& wai
         const int positions = static_cast<int>((end - origin) / (unit / grid)) + 1;
         std::vector<double> energy(static_cast<std::size_t>(std::max(positions, 0)));
         for (int m = 0; m < positions; ++m) {
-            energy[static_cast<std::size_t>(m)] = envelope.energy(origin - base + m * unit / grid, unit);
+            energy[static_cast<std::size_t>(m)] =
+                envelope.energy(origin - base + m * unit / grid, unit);
         }
         for (int i = 0; i + grid * static_cast<int>(span) <= positions; ++i) {
             double on = 0, off = 0, onCount = 0, offCount = 0;
@@ -246,8 +252,8 @@ std::optional<FrameFinder::Word> FrameFinder::findWord(bool finishing, bool& wai
 // where the decoding begins. Two passes: the second with the speed, the levels and the
 // fading that the first one's path shows.
 std::optional<FrameFinder::Decoded> FrameFinder::decode(double from, double to, bool backwards,
-                                                       double firstFrom, double firstTo,
-                                                       double unit, Levels levels) const {
+                                                        double firstFrom, double firstTo,
+                                                        double unit, Levels levels) const {
     const double requestedFrom = from;
     from = std::max(from, static_cast<double>(historyStart_));
     to = std::min(to, dataEnd());
@@ -258,8 +264,10 @@ std::optional<FrameFinder::Decoded> FrameFinder::decode(double from, double to, 
     }
     const Envelope envelope(history_.data() + a, b - a, backwards);
     // The first slot's place, counted from the stretch actually taken.
-    const double shift = backwards ? to - static_cast<double>(historyStart_ + static_cast<std::int64_t>(b))
-                                   : static_cast<double>(historyStart_ + static_cast<std::int64_t>(a)) - requestedFrom;
+    const double shift =
+        backwards
+            ? to - static_cast<double>(historyStart_ + static_cast<std::int64_t>(b))
+            : static_cast<double>(historyStart_ + static_cast<std::int64_t>(a)) - requestedFrom;
     firstFrom = std::max(0.0, firstFrom - shift);
     firstTo = std::max(firstFrom, firstTo - shift);
     static const std::vector<Slot> backwardSlots = reversedSlots();
@@ -290,7 +298,8 @@ std::optional<FrameFinder::Decoded> FrameFinder::decode(double from, double to, 
     const double length = static_cast<double>(b - a);
     for (std::size_t j = 0; j < path.size(); ++j) {
         SlotChoice choice = path[backwards ? path.size() - 1 - j : j];
-        const double symbolLength = symbols()[static_cast<std::size_t>(choice.symbol)].units * request.unit;
+        const double symbolLength =
+            symbols()[static_cast<std::size_t>(choice.symbol)].units * request.unit;
         const double start = backwards ? length - choice.start - symbolLength : choice.start;
         choice.start = static_cast<double>(a + static_cast<std::size_t>(historyStart_)) + start;
         decoded.choices.push_back(choice);
@@ -334,8 +343,9 @@ std::optional<HeardFrame> FrameFinder::frameOf(const Decoded& decoded, bool back
     double first = dataEnd(), last = 0;
     const auto cover = [&](std::size_t j) {
         first = std::min(first, choices[j].start);
-        last = std::max(last, choices[j].start +
-                                  symbols()[static_cast<std::size_t>(choices[j].symbol)].units * decoded.unit);
+        last = std::max(
+            last, choices[j].start +
+                      symbols()[static_cast<std::size_t>(choices[j].symbol)].units * decoded.unit);
     };
     double wordEvidence = 0;
     frame.wordHeard = true;
@@ -363,9 +373,11 @@ std::optional<HeardFrame> FrameFinder::frameOf(const Decoded& decoded, bool back
         HeardField& field = frame.fields[f];
         for (const std::size_t j : members) {
             const SlotChoice& c = choices[j];
-            const char alternative = c.alternative >= 0 ? symbols()[static_cast<std::size_t>(c.alternative)].letter : '?';
-            field.characters.push_back({symbols()[static_cast<std::size_t>(c.symbol)].letter, c.confidence,
-                                        alternative, c.alternativeConfidence});
+            const char alternative = c.alternative >= 0
+                                         ? symbols()[static_cast<std::size_t>(c.alternative)].letter
+                                         : '?';
+            field.characters.push_back({symbols()[static_cast<std::size_t>(c.symbol)].letter,
+                                        c.confidence, alternative, c.alternativeConfidence});
             field.text += symbols()[static_cast<std::size_t>(c.symbol)].letter;
             cover(j);
         }
@@ -407,10 +419,12 @@ void FrameFinder::search(bool finishing) {
         }
         const double gapFrom = lastEnd_.value_or(static_cast<double>(historyStart_));
         if (w.start - gapFrom > (wordSpace + 40) * w.unit) {
-            const double from = std::max(gapFrom, w.start - (longestFrameUnits() * 1.15 + longestGapUnits) * w.unit);
-            const double gapLimit = std::min<double>(longestGapUnits, (w.start - from) / w.unit - 20);
-            const std::optional<Decoded> before =
-                decode(from, w.start, true, (wordSpace - 1) * w.unit, gapLimit * w.unit, w.unit, w.levels);
+            const double from = std::max(
+                gapFrom, w.start - (longestFrameUnits() * 1.15 + longestGapUnits) * w.unit);
+            const double gapLimit =
+                std::min<double>(longestGapUnits, (w.start - from) / w.unit - 20);
+            const std::optional<Decoded> before = decode(
+                from, w.start, true, (wordSpace - 1) * w.unit, gapLimit * w.unit, w.unit, w.levels);
             if (before) {
                 if (const std::optional<HeardFrame> frame = frameOf(*before, true)) {
                     sink_(*frame);
@@ -418,8 +432,8 @@ void FrameFinder::search(bool finishing) {
             }
         }
         const double margin = (wordSpace + 1) * w.unit;
-        const std::optional<Decoded> decoded =
-            decode(w.start - margin, frameEnd, false, margin - w.unit, margin + w.unit, w.unit, w.levels);
+        const std::optional<Decoded> decoded = decode(
+            w.start - margin, frameEnd, false, margin - w.unit, margin + w.unit, w.unit, w.levels);
         std::optional<HeardFrame> frame;
         if (decoded) {
             frame = frameOf(*decoded, false);
@@ -436,13 +450,15 @@ void FrameFinder::search(bool finishing) {
 }
 
 void FrameFinder::forget() {
-    const double keepFrom = std::min(scanFrom_, lastEnd_.value_or(scanFrom_)) - keepSeconds * stepRate_;
+    const double keepFrom =
+        std::min(scanFrom_, lastEnd_.value_or(scanFrom_)) - keepSeconds * stepRate_;
     const auto drop = static_cast<std::int64_t>(keepFrom) - historyStart_;
     if (drop > static_cast<std::int64_t>(30 * stepRate_)) {
         history_.erase(history_.begin(), history_.begin() + drop);
         historyStart_ += drop;
     }
-    while (!tone_.empty() && tone_.front().seconds * stepRate_ < static_cast<double>(historyStart_)) {
+    while (!tone_.empty() &&
+           tone_.front().seconds * stepRate_ < static_cast<double>(historyStart_)) {
         tone_.pop_front();
     }
 }

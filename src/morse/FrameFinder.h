@@ -19,14 +19,14 @@ namespace morse {
 // (the recording started in the middle of a frame, or a fade hid a VOKA) is decoded
 // backwards from that frame's VOKA. Only the last few minutes of the envelope are kept.
 class FrameFinder {
-public:
+  public:
     using FrameSink = std::function<void(const HeardFrame&)>;
     FrameFinder(double stepRate, FrameSink sink);
 
     void push(const std::vector<std::complex<float>>& steps, const std::vector<TonePoint>& tone);
     void finish();
 
-private:
+  private:
     struct Word {
         double start = 0;  // absolute envelope step where the V begins
         double unit = 0;   // in envelope steps
@@ -45,7 +45,9 @@ private:
                                   double firstTo, double unit, Levels levels) const;
     std::optional<HeardFrame> frameOf(const Decoded& decoded, bool backwards) const;
     double toneBetween(double from, double to) const;
-    double dataEnd() const { return static_cast<double>(historyStart_ + static_cast<std::int64_t>(history_.size())); }
+    double dataEnd() const {
+        return static_cast<double>(historyStart_ + static_cast<std::int64_t>(history_.size()));
+    }
     void forget();
 
     double stepRate_;

@@ -11,7 +11,7 @@ namespace {
 constexpr double lowestTone = 200;
 constexpr double highestTone = 3000;
 constexpr double stepSeconds = 0.002;
-constexpr double clickFactor = 40;  // power over the mean above which a sample is limited
+constexpr double clickFactor = 40;         // power over the mean above which a sample is limited
 constexpr double meanSquareSeconds = 1.0;  // how long the mean power remembers
 constexpr int retuneEvery = 32;            // samples between updates of the mixer's step
 
@@ -73,7 +73,8 @@ double FrontEnd::toneAt(std::int64_t sample) const {
     }
     const ToneEstimate& a = tone_[0];
     const ToneEstimate& b = tone_[1];
-    const double t = static_cast<double>(sample - a.sample) / static_cast<double>(b.sample - a.sample);
+    const double t =
+        static_cast<double>(sample - a.sample) / static_cast<double>(b.sample - a.sample);
     return a.hz + std::min(t, 1.0) * (b.hz - a.hz);
 }
 
@@ -82,13 +83,14 @@ double FrontEnd::toneAt(std::int64_t sample) const {
 void FrontEnd::mixReady(bool finishing) {
     for (const ToneEstimate& estimate : tracker_.take()) {
         tone_.push_back(estimate);
-        tonePoints_.push_back({static_cast<double>(estimate.sample) / rate_, estimate.hz,
-                               estimate.strength});
+        tonePoints_.push_back(
+            {static_cast<double>(estimate.sample) / rate_, estimate.hz, estimate.strength});
     }
-    const std::int64_t last = finishing || tone_.empty()
-                                  ? nextToMix_ + static_cast<std::int64_t>(delayed_.size())
-                                  : std::min(tone_.back().sample,
-                                             nextToMix_ + static_cast<std::int64_t>(delayed_.size()));
+    const std::int64_t last =
+        finishing || tone_.empty()
+            ? nextToMix_ + static_cast<std::int64_t>(delayed_.size())
+            : std::min(tone_.back().sample,
+                       nextToMix_ + static_cast<std::int64_t>(delayed_.size()));
     if (!finishing && tone_.empty()) {
         return;
     }

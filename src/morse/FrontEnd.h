@@ -15,7 +15,7 @@ namespace morse {
 // the tone and mixes it down to 0 Hz, then sums it over short steps of about 2 ms. Summing
 // these steps over a unit later gives exactly the matched filter of a key-down unit.
 class FrontEnd {
-public:
+  public:
     explicit FrontEnd(double sampleRate);
 
     void push(const float* samples, std::size_t count);
@@ -26,7 +26,7 @@ public:
     std::vector<std::complex<float>> takeBaseband();
     std::vector<TonePoint> takeTone();
 
-private:
+  private:
     void condition(float* samples, std::size_t count);
     void mixReady(bool finishing);
     double toneAt(std::int64_t sample) const;
@@ -43,9 +43,9 @@ private:
     double peakDecay_;
     std::int64_t conditioned_ = 0;
 
-    std::deque<float> delayed_;      // conditioned samples waiting for their tone estimate
-    std::int64_t nextToMix_ = 0;     // absolute index of delayed_.front()
-    std::deque<ToneEstimate> tone_;  // the estimates around nextToMix_
+    std::deque<float> delayed_;           // conditioned samples waiting for their tone estimate
+    std::int64_t nextToMix_ = 0;          // absolute index of delayed_.front()
+    std::deque<ToneEstimate> tone_;       // the estimates around nextToMix_
     double phasorRe_ = 1, phasorIm_ = 0;  // the mixer's oscillator
     std::complex<double> turn_{1, 0};     // its turn per sample
     double sumRe_ = 0, sumIm_ = 0;

@@ -34,7 +34,7 @@ struct HeardFrame {
     double end = 0;    // ... and to the end of the last one heard
     double toneHz = 0;
     double wpm = 0;
-    double snrDb = 0;  // carrier power during key-down over the noise power in 2500 Hz
+    double snrDb = 0;        // carrier power during key-down over the noise power in 2500 Hz
     bool wordHeard = false;  // whether the word VOKA lies inside the recording
     std::array<HeardField, fieldCount> fields;
 

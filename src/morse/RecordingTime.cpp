@@ -65,7 +65,8 @@ std::optional<UtcSeconds> secondsOf(const Civil& c) {
 
 // "YYYY-MM-DD?HH?MM?SS" with the given separators between the time's parts.
 std::optional<UtcSeconds> dateAndTime(std::string_view text, char timeSeparator) {
-    const std::string pattern = std::string("9999-99-99T99") + timeSeparator + "99" + timeSeparator + "99";
+    const std::string pattern =
+        std::string("9999-99-99T99") + timeSeparator + "99" + timeSeparator + "99";
     if (!shaped(text, pattern)) {
         return std::nullopt;
     }
@@ -117,7 +118,8 @@ std::string formatUtc(UtcSeconds seconds) {
     const std::int64_t z = days + 719468;
     const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const std::int64_t dayOfEra = z - era * 146097;
-    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const std::int64_t mp = (5 * dayOfYear + 2) / 153;
     const std::int64_t day = dayOfYear - (153 * mp + 2) / 5 + 1;
@@ -125,9 +127,9 @@ std::string formatUtc(UtcSeconds seconds) {
     const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
     std::array<char, 64> text{};
     std::snprintf(text.data(), text.size(), "%04lld-%02lld-%02lldT%02lld:%02lld:%02lldZ",
-                  static_cast<long long>(year), static_cast<long long>(month), static_cast<long long>(day),
-                  static_cast<long long>(rest / 3600), static_cast<long long>(rest / 60 % 60),
-                  static_cast<long long>(rest % 60));
+                  static_cast<long long>(year), static_cast<long long>(month),
+                  static_cast<long long>(day), static_cast<long long>(rest / 3600),
+                  static_cast<long long>(rest / 60 % 60), static_cast<long long>(rest % 60));
     return text.data();
 }
 

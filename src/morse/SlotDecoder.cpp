@@ -8,7 +8,7 @@
 namespace morse {
 namespace {
 
-constexpr int grid = 6;  // positions per unit
+constexpr int grid = 6;   // positions per unit
 constexpr int slack = 3;  // positions a slot may start off its predecessor's timing
 constexpr float slackPenalty = 0.3F;
 constexpr float impossible = -1e30F;
@@ -87,13 +87,20 @@ double logBesselI0(double x) {
     const double ax = std::abs(x);
     if (ax < 3.75) {
         const double y = (x / 3.75) * (x / 3.75);
-        return std::log(1.0 + y * (3.5156229 + y * (3.0899424 + y * (1.2067492 + y * (0.2659732 +
-                                                    y * (0.0360768 + y * 0.0045813))))));
+        return std::log(
+            1.0 + y * (3.5156229 +
+                       y * (3.0899424 +
+                            y * (1.2067492 + y * (0.2659732 + y * (0.0360768 + y * 0.0045813))))));
     }
     const double y = 3.75 / ax;
     const double poly =
-        0.39894228 + y * (0.01328592 + y * (0.00225319 + y * (-0.00157565 + y * (0.00916281 +
-                     y * (-0.02057706 + y * (0.02635537 + y * (-0.01647633 + y * 0.00392377)))))));
+        0.39894228 +
+        y * (0.01328592 +
+             y * (0.00225319 +
+                  y * (-0.00157565 +
+                       y * (0.00916281 +
+                            y * (-0.02057706 +
+                                 y * (0.02635537 + y * (-0.01647633 + y * 0.00392377)))))));
     return ax - 0.5 * std::log(ax) + std::log(poly);
 }
 
@@ -131,7 +138,8 @@ std::vector<SlotChoice> decodeSlots(const SlotRequest& request) {
     };
     // Forward: the best score of the slots before j when slot j starts at q.
     const std::size_t count = slots.size();
-    std::vector<std::vector<float>> before(count + 1, std::vector<float>(evidence.size(), impossible));
+    std::vector<std::vector<float>> before(count + 1,
+                                           std::vector<float>(evidence.size(), impossible));
     for (int q = 0; q <= firstSpan && q < reach; ++q) {
         before[0][q] = 0;
     }
@@ -147,7 +155,8 @@ std::vector<SlotChoice> decodeSlots(const SlotRequest& request) {
                     const int at = to + d;
                     if (at >= 0 && at < reach) {
                         float& cell = before[j + 1][at];
-                        cell = std::max(cell, base - slackPenalty * static_cast<float>(std::abs(d)));
+                        cell =
+                            std::max(cell, base - slackPenalty * static_cast<float>(std::abs(d)));
                     }
                 }
             }
@@ -189,7 +198,8 @@ std::vector<SlotChoice> decodeSlots(const SlotRequest& request) {
                 const int s = slot.allowed[k];
                 const float rest = restAfter(j, s, p, after[j + 1]);
                 if (rest > impossible) {
-                    through[k] = std::max(through[k], before[j][p] + tables.symbolScore[s][p] + rest);
+                    through[k] =
+                        std::max(through[k], before[j][p] + tables.symbolScore[s][p] + rest);
                 }
             }
         }
@@ -234,7 +244,8 @@ std::vector<SlotChoice> decodeSlots(const SlotRequest& request) {
             for (int d = -slack; d <= slack; ++d) {
                 const int at = to + d;
                 if (at >= 0 && at < reach && after[j + 1][at] > impossible) {
-                    const float score = after[j + 1][at] - slackPenalty * static_cast<float>(std::abs(d));
+                    const float score =
+                        after[j + 1][at] - slackPenalty * static_cast<float>(std::abs(d));
                     if (score > nextScore) {
                         nextScore = score;
                         next = at;

@@ -13,7 +13,7 @@ namespace {
 
 constexpr double frameSeconds = 0.064;  // a 16 Hz bin
 constexpr int viterbiLag = 32;          // frames (about a second) before a bin is final
-constexpr int smoothingHalfWidth = 3;  // frames each side of the straight-line fit
+constexpr int smoothingHalfWidth = 3;   // frames each side of the straight-line fit
 constexpr float movePenalty = 0.4F;
 constexpr float noiseMean = 1.45F;  // mean over median of a noise bin's power
 // The mean of log(1 + power over median) for a bin of noise alone. The log keeps a strong
@@ -43,8 +43,8 @@ ToneTracker::ToneTracker(double sampleRate, double lowHz, double highHz)
       hop_(size_ / 2) {
     const double binHz = rate_ / size_;
     firstBin_ = std::max(1, static_cast<int>(std::floor(lowHz / binHz)));
-    const int lastBin =
-        std::min(size_ / 2 - 2, static_cast<int>(std::ceil(std::min(highHz, rate_ * 0.48) / binHz)));
+    const int lastBin = std::min(
+        size_ / 2 - 2, static_cast<int>(std::ceil(std::min(highHz, rate_ * 0.48) / binHz)));
     binCount_ = std::max(3, lastBin - firstBin_ + 1);
     window_.resize(static_cast<std::size_t>(size_));
     for (int i = 0; i < size_; ++i) {
@@ -199,7 +199,8 @@ void ToneTracker::decideFrame(std::int64_t frame, int bin) {
 void ToneTracker::smoothDecided(bool finishing) {
     const std::int64_t end = firstDecidedFrame_ + static_cast<std::int64_t>(decided_.size());
     while (smoothedFrames_ < end && (finishing || smoothedFrames_ + smoothingHalfWidth < end)) {
-        const std::int64_t from = std::max(firstDecidedFrame_, smoothedFrames_ - smoothingHalfWidth);
+        const std::int64_t from =
+            std::max(firstDecidedFrame_, smoothedFrames_ - smoothingHalfWidth);
         const std::int64_t to = std::min(end - 1, smoothedFrames_ + smoothingHalfWidth);
         double sw = 0, st = 0, sf = 0, stt = 0, stf = 0;
         for (std::int64_t f = from; f <= to; ++f) {
@@ -214,7 +215,8 @@ void ToneTracker::smoothDecided(bool finishing) {
         const double variance = sw * stt - st * st;
         const double slope = variance > 1e-9 * sw * sw ? (sw * stf - st * sf) / variance : 0;
         const double hz = (sf - slope * st) / sw;
-        const Decided& here = decided_[static_cast<std::size_t>(smoothedFrames_ - firstDecidedFrame_)];
+        const Decided& here =
+            decided_[static_cast<std::size_t>(smoothedFrames_ - firstDecidedFrame_)];
         ready_.push_back({smoothedFrames_ * hop_ + size_ / 2, hz, here.strength});
         ++smoothedFrames_;
         while (firstDecidedFrame_ < smoothedFrames_ - smoothingHalfWidth) {

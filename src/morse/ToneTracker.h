@@ -23,7 +23,7 @@ struct ToneEstimate {
 // is then refined by interpolation and a weighted straight-line fit over half a second,
 // which follows a steady drift without lagging behind it.
 class ToneTracker {
-public:
+  public:
     ToneTracker(double sampleRate, double lowHz, double highHz);
     ~ToneTracker();
     ToneTracker(const ToneTracker&) = delete;
@@ -39,7 +39,7 @@ public:
     // How many samples behind the input the estimates are, at most.
     std::int64_t latency() const;
 
-private:
+  private:
     struct Decided {
         double hz;
         double weight;

@@ -18,7 +18,7 @@ std::string slurp(const std::filesystem::path& path) {
 
 // Whether text is one JSON value and nothing else: enough to know a consumer can parse it.
 class JsonChecker {
-public:
+  public:
     explicit JsonChecker(const std::string& text) : text_(text) {}
     bool valid() {
         const bool ok = value();
@@ -26,7 +26,7 @@ public:
         return ok && at_ == text_.size();
     }
 
-private:
+  private:
     void skipBlanks() {
         while (at_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[at_]))) {
             ++at_;
@@ -63,7 +63,8 @@ private:
     bool number() {
         skipBlanks();
         const std::size_t from = at_;
-        while (at_ < text_.size() && std::string("+-0123456789.eE").find(text_[at_]) != std::string::npos) {
+        while (at_ < text_.size() &&
+               std::string("+-0123456789.eE").find(text_[at_]) != std::string::npos) {
             ++at_;
         }
         return at_ > from;
@@ -104,7 +105,7 @@ private:
 };
 
 class CwCommand : public ScratchFolder {
-protected:
+  protected:
     int run(const std::string& command) {
         const std::string line = "cd '" + dir.string() + "' && " + command + " >out 2>err";
         const int status = std::system(line.c_str());
@@ -161,7 +162,9 @@ TEST_F(CwCommand, MinConfidenceBlanksDoubtfulFields) {
     ASSERT_EQ(cw("--min-confidence 0.999999 weak.flac"), 0) << errors;
     const std::string strict = out;
     ASSERT_EQ(cw("--min-confidence 0 weak.flac"), 0);
-    const auto dashes = [](const std::string& text) { return std::count(text.begin(), text.end(), '-'); };
+    const auto dashes = [](const std::string& text) {
+        return std::count(text.begin(), text.end(), '-');
+    };
     EXPECT_GT(dashes(strict), dashes(out)) << strict << "\n" << out;
     EXPECT_EQ(cw("--min-confidence 1.5 weak.flac"), 2);
     EXPECT_NE(errors.find("--min-confidence needs a probability from 0 to 1"), std::string::npos);

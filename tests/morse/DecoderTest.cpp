@@ -74,14 +74,14 @@ TEST_P(CleanRecording, DecodesTheFrameExactly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SpeedsAndTones, CleanRecording,
-    ::testing::Values(Keying{"hand_at_8_wpm_300_Hz", 8, 300, 0, 0.1, 0},
-                      Keying{"keyer_at_20_wpm_800_Hz", 20, 800, 0, 0, 0},
-                      Keying{"keyer_at_35_wpm_2900_Hz", 35, 2900, 0, 0.03, 0},
-                      Keying{"doppler_140_Hz_a_second", 35, 2950, -140, 0.03, 0},
-                      Keying{"hand_speeding_up", 15, 600, 5, 0.1, 0.05}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SpeedsAndTones, CleanRecording,
+                         ::testing::Values(Keying{"hand_at_8_wpm_300_Hz", 8, 300, 0, 0.1, 0},
+                                           Keying{"keyer_at_20_wpm_800_Hz", 20, 800, 0, 0, 0},
+                                           Keying{"keyer_at_35_wpm_2900_Hz", 35, 2900, 0, 0.03, 0},
+                                           Keying{"doppler_140_Hz_a_second", 35, 2950, -140, 0.03,
+                                                  0},
+                                           Keying{"hand_speeding_up", 15, 600, 5, 0.1, 0.05}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct Impairment {
     const char* name;
@@ -109,7 +109,8 @@ TEST_P(ImpairedRecording, StillDecodesTheFrameExactly) {
 INSTANTIATE_TEST_SUITE_P(
     NoiseAndWorse, ImpairedRecording,
     ::testing::Values(Impairment{"white_noise_at_0_dB", [](generator::Signal&) {}},
-                      Impairment{"slow_fading_of_10_dB", [](generator::Signal& s) { s.fadeDb = 10; }},
+                      Impairment{"slow_fading_of_10_dB",
+                                 [](generator::Signal& s) { s.fadeDb = 10; }},
                       Impairment{"clicks", [](generator::Signal& s) { s.clicksPerSecond = 3; }},
                       Impairment{"dc_offset", [](generator::Signal& s) { s.dcOffset = 0.4; }},
                       Impairment{"clipping", [](generator::Signal& s) { s.clipLevel = 0.15; }}),
@@ -144,7 +145,8 @@ TEST(FrameCut, ByTheEndKeepsOnlyTheFieldsHeard) {
     signal.wpm = 30;
     signal.snrDb = 5;
     generator::Recording recording = generator::generate(signal, {firstFrame});
-    const double end = recording.sent[0].start + 0.5 * (recording.sent[0].end - recording.sent[0].start);
+    const double end =
+        recording.sent[0].start + 0.5 * (recording.sent[0].end - recording.sent[0].start);
     recording.samples.resize(static_cast<std::size_t>(end * signal.sampleRate));
     const std::vector<HeardFrame> frames = decodeSamples(recording.samples, signal.sampleRate);
 
@@ -182,10 +184,10 @@ TEST_F(AudioFiles, EveryFormatRateAndTheFirstChannelDecode) {
         double rate;
         int channels;
     };
-    for (const Case& c : {Case{"pass.wav", SF_FORMAT_WAV, 8000, 1},
-                          Case{"pass.flac", SF_FORMAT_FLAC, 8000, 1},
-                          Case{"pass.ogg", SF_FORMAT_OGG, 48000, 1},
-                          Case{"stereo-44k.wav", SF_FORMAT_WAV, 44100, 2}}) {
+    for (const Case& c :
+         {Case{"pass.wav", SF_FORMAT_WAV, 8000, 1}, Case{"pass.flac", SF_FORMAT_FLAC, 8000, 1},
+          Case{"pass.ogg", SF_FORMAT_OGG, 48000, 1},
+          Case{"stereo-44k.wav", SF_FORMAT_WAV, 44100, 2}}) {
         generator::Signal signal = quickSignal();
         signal.sampleRate = c.rate;
         const std::string path = write(c.name, signal, {firstFrame}, c.format, c.channels);

@@ -4,8 +4,8 @@
 #include <sndfile.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <stdexcept>
 
@@ -21,13 +21,14 @@ struct KeyDown {
 // Keys the frames: a list of key-down intervals, element by element, with the speed's
 // drift and each element's and gap's own jitter.
 class Keyer {
-public:
+  public:
     Keyer(const Signal& signal, std::mt19937& random) : signal_(signal), random_(random) {}
 
     void element(int units, bool down) {
         const double unit = 1.2 / (signal_.wpm * (1 + signal_.wpmChangePerMinute * now_ / 60));
         std::normal_distribution<double> spread(0, signal_.jitter);
-        const double length = std::max(0.3, units + (signal_.jitter > 0 ? spread(random_) : 0)) * unit;
+        const double length =
+            std::max(0.3, units + (signal_.jitter > 0 ? spread(random_) : 0)) * unit;
         if (down) {
             keyDown.push_back({now_, now_ + length});
         }
@@ -69,7 +70,7 @@ public:
 
     std::vector<KeyDown> keyDown;
 
-private:
+  private:
     const Signal& signal_;
     std::mt19937& random_;
     double now_ = 0;
@@ -77,7 +78,7 @@ private:
 
 // The key's envelope at a moment: raised-cosine edges of 4 ms, as a transmitter shapes them.
 class Envelope {
-public:
+  public:
     explicit Envelope(const std::vector<KeyDown>& keyDown) : keyDown_(keyDown) {}
     double at(double t) {
         constexpr double edge = 0.004;
@@ -94,7 +95,7 @@ public:
         return 0.5 - 0.5 * std::cos(std::numbers::pi * shape);
     }
 
-private:
+  private:
     const std::vector<KeyDown>& keyDown_;
     std::size_t next_ = 0;
 };
@@ -128,7 +129,8 @@ Recording generate(const Signal& signal, const std::vector<FrameText>& frames) {
         }
         const double start = keyer.now();
         keyer.text(text);
-        recording.sent.push_back({start - signal.cutStartSeconds, keyer.now() - signal.cutStartSeconds, frames[i]});
+        recording.sent.push_back(
+            {start - signal.cutStartSeconds, keyer.now() - signal.cutStartSeconds, frames[i]});
     }
     keyer.pause(signal.tailSeconds);
 
@@ -155,7 +157,9 @@ Recording generate(const Signal& signal, const std::vector<FrameText>& frames) {
         if (phase > 2 * std::numbers::pi) {
             phase -= 2 * std::numbers::pi;
         }
-        const double fade = std::pow(10, -signal.fadeDb / 20 * (0.5 - 0.5 * std::cos(2 * std::numbers::pi * t / signal.fadeSeconds)));
+        const double fade =
+            std::pow(10, -signal.fadeDb / 20 *
+                             (0.5 - 0.5 * std::cos(2 * std::numbers::pi * t / signal.fadeSeconds)));
         double x = a * fade * envelope.at(t) * std::sin(phase);
         if (noiseSigma > 0) {
             x += noiseSigma * noise(random);

@@ -26,12 +26,12 @@ struct Signal {
     double fadeSeconds = 7;
     std::optional<double> snrDb;  // key-down carrier over the noise in 2500 Hz; none: no noise
     double amplitude = 0.25;
-    double leadSeconds = 1;  // key-up before the first frame
+    double leadSeconds = 1;   // key-up before the first frame
     double gapSeconds = 1.5;  // between frames
     double tailSeconds = 1;
     double clicksPerSecond = 0;
     double dcOffset = 0;
-    double clipLevel = 0;  // 0: no clipping
+    double clipLevel = 0;        // 0: no clipping
     double cutStartSeconds = 0;  // removed from the start, to start in the middle of a frame
     unsigned seed = 1;
 };
