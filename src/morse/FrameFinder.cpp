@@ -19,6 +19,7 @@ constexpr double keepSeconds = 150;     // envelope kept before the search point
 constexpr int longestGapUnits = 60;     // longest pause between frames a backward decode spans
 constexpr double wordReach = 30;        // units after a first match that the best one may start
 constexpr double leastUnitSnrDb = 5.5;  // key-down energy of a unit over the noise (E1/N0)
+constexpr double fadeAllowanceDb = 6;  // how much weaker a frame cut by the start may be
 constexpr double fadingSeconds = 1;     // the signal power is averaged over twice this
 
 // The word VOKA between two word spaces, unit by unit: true where the key is down.
@@ -404,6 +405,31 @@ std::optional<HeardFrame> FrameFinder::frameOf(const Decoded& decoded, bool back
     return frame;
 }
 
+// The part of a frame before a VOKA that no frame found so far explains, decoded backwards
+// from that VOKA. Noise there can pass for a field or two, so such a frame needs two fields
+// and a signal not much weaker than the frame after it.
+std::optional<HeardFrame> FrameFinder::frameBefore(const Word& w, double gapFrom,
+                                                    const Decoded& after) const {
+    const double from =
+        std::max(gapFrom, w.start - (longestFrameUnits() * 1.15 + longestGapUnits) * w.unit);
+    const double gapLimit = std::min<double>(longestGapUnits, (w.start - from) / w.unit - 20);
+    const std::optional<Decoded> before =
+        decode(from, w.start, true, (wordSpace - 1) * w.unit, gapLimit * w.unit, w.unit, w.levels);
+    if (!before) {
+        return std::nullopt;
+    }
+    std::optional<HeardFrame> frame = frameOf(*before, true);
+    const auto unitSnr = [](const Levels& levels) { return 10 * std::log10(levels.signal / levels.noise); };
+    const auto heardFields = [](const HeardFrame& f) {
+        return std::count_if(f.fields.begin(), f.fields.end(), [](const HeardField& field) { return field.heard(); });
+    };
+    if (!frame || heardFields(*frame) < 2 ||
+        unitSnr(before->levels) < unitSnr(after.levels) - fadeAllowanceDb) {
+        return std::nullopt;
+    }
+    return frame;
+}
+
 void FrameFinder::search(bool finishing) {
     for (;;) {
         bool waiting = false;
@@ -417,26 +443,18 @@ void FrameFinder::search(bool finishing) {
             awaitedEnd_ = frameEnd;
             break;  // wait for the whole frame
         }
-        const double gapFrom = lastEnd_.value_or(static_cast<double>(historyStart_));
-        if (w.start - gapFrom > (wordSpace + 40) * w.unit) {
-            const double from = std::max(
-                gapFrom, w.start - (longestFrameUnits() * 1.15 + longestGapUnits) * w.unit);
-            const double gapLimit =
-                std::min<double>(longestGapUnits, (w.start - from) / w.unit - 20);
-            const std::optional<Decoded> before = decode(
-                from, w.start, true, (wordSpace - 1) * w.unit, gapLimit * w.unit, w.unit, w.levels);
-            if (before) {
-                if (const std::optional<HeardFrame> frame = frameOf(*before, true)) {
-                    sink_(*frame);
-                }
-            }
-        }
         const double margin = (wordSpace + 1) * w.unit;
         const std::optional<Decoded> decoded = decode(
             w.start - margin, frameEnd, false, margin - w.unit, margin + w.unit, w.unit, w.levels);
         std::optional<HeardFrame> frame;
         if (decoded) {
             frame = frameOf(*decoded, false);
+        }
+        const double gapFrom = lastEnd_.value_or(static_cast<double>(historyStart_));
+        if (frame && w.start - gapFrom > (wordSpace + 40) * w.unit) {
+            if (const std::optional<HeardFrame> before = frameBefore(w, gapFrom, *decoded)) {
+                sink_(*before);
+            }
         }
         if (frame) {
             sink_(*frame);
