@@ -30,7 +30,7 @@ bool written(const morse::HeardField& field, const FrameContext& context) {
 }
 
 std::string jsonString(const std::string& text) {
-    std::string out = "\"";
+    std::string out(1, '"');
     for (const char c : text) {
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -50,10 +50,9 @@ void writeCharacters(std::ostream& out, const morse::HeardField& field) {
     out << "[";
     for (std::size_t i = 0; i < field.characters.size(); ++i) {
         const morse::HeardCharacter& c = field.characters[i];
-        out << (i > 0 ? "," : "") << "{\"symbol\":\"" << c.symbol
-            << "\",\"confidence\":" << fixed(c.confidence, 4) << ",\"alternative\":\""
-            << c.alternative
-            << "\",\"alternative_confidence\":" << fixed(c.alternativeConfidence, 4) << "}";
+        out << (i > 0 ? "," : "") << R"({"symbol":")" << c.symbol << R"(","confidence":)"
+            << fixed(c.confidence, 4) << R"(,"alternative":")" << c.alternative
+            << R"(","alternative_confidence":)" << fixed(c.alternativeConfidence, 4) << "}";
     }
     out << "]";
 }
@@ -76,20 +75,19 @@ void writeLogLines(std::ostream& out, const morse::HeardFrame& frame, const Fram
 
 void writeJson(std::ostream& out, const morse::HeardFrame& frame, const FrameContext& context) {
     const std::optional<morse::UtcSeconds> time = frameTime(frame, context);
-    out << "{\"file\":" << jsonString(context.file) << ",\"start\":" << fixed(frame.start, 3)
-        << ",\"end\":" << fixed(frame.end, 3)
-        << ",\"time\":" << (time ? jsonString(morse::formatUtc(*time)) : "null")
-        << ",\"tone_hz\":" << fixed(frame.toneHz, 1) << ",\"wpm\":" << fixed(frame.wpm, 2)
-        << ",\"snr_db\":" << fixed(frame.snrDb, 1)
-        << ",\"confidence\":" << fixed(frame.confidence(), 4)
-        << ",\"word_heard\":" << (frame.wordHeard ? "true" : "false") << ",\"fields\":[";
+    out << R"({"file":)" << jsonString(context.file) << R"(,"start":)" << fixed(frame.start, 3)
+        << R"(,"end":)" << fixed(frame.end, 3) << R"(,"time":)"
+        << (time ? jsonString(morse::formatUtc(*time)) : "null") << R"(,"tone_hz":)"
+        << fixed(frame.toneHz, 1) << R"(,"wpm":)" << fixed(frame.wpm, 2) << R"(,"snr_db":)"
+        << fixed(frame.snrDb, 1) << R"(,"confidence":)" << fixed(frame.confidence(), 4)
+        << R"(,"word_heard":)" << (frame.wordHeard ? "true" : "false") << R"(,"fields":[)";
     for (std::size_t f = 0; f < frame.fields.size(); ++f) {
         const morse::HeardField& field = frame.fields[f];
-        out << (f > 0 ? "," : "") << "{\"name\":\"" << fieldNames[f]
-            << "\",\"text\":" << (field.heard() ? jsonString(field.text) : "null")
-            << ",\"confidence\":" << (field.heard() ? fixed(field.confidence(), 4) : "null")
-            << ",\"below_minimum\":"
-            << (field.heard() && !written(field, context) ? "true" : "false") << ",\"characters\":";
+        out << (f > 0 ? "," : "") << R"({"name":")" << fieldNames[f] << R"(","text":)"
+            << (field.heard() ? jsonString(field.text) : "null") << R"(,"confidence":)"
+            << (field.heard() ? fixed(field.confidence(), 4) : "null") << R"(,"below_minimum":)"
+            << (field.heard() && !written(field, context) ? "true" : "false")
+            << R"(,"characters":)";
         writeCharacters(out, field);
         out << "}";
     }
