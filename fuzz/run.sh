@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1
 seconds=${2:-30}
-for target in FieldConversionFuzz CheckFuzz FrameLineFuzz StationFileFuzz; do
+for target in FieldConversionFuzz CheckFuzz FrameLineFuzz StationFileFuzz RecordingTimeFuzz; do
     work=$build/fuzz/corpus/$target
     mkdir -p "$work"
     log=$build/fuzz/$target.log

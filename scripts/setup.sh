@@ -7,6 +7,8 @@
 # their CMake functions) and Qt's own translations.
 build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-charts-dev libcurl4-openssl-dev
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic scdoc)
+# veskar-cw: audio files through libsndfile, FFTs through KissFFT, both found by pkg-config.
+build_packages+=(pkg-config libsndfile1-dev libkissfft-dev)
 # Building and running the tests and benchmarks, and checking the package.
 # clang and its runtimes build the sanitized tests and the fuzz targets; lintian checks the
 # package; Qt's private headers let the accessibility test switch accessibility on as a
