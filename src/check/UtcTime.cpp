@@ -2,6 +2,7 @@
 #include "check/UtcTime.h"
 
 #include <array>
+#include <utility>
 
 namespace check {
 namespace {
@@ -49,9 +50,8 @@ void appendNumber(std::string& text, long long value, int digits) {
     text += number;
 }
 
-}  // namespace
-
-UtcTime toUtc(std::time_t time) {
+// Whole days since 1970 and the seconds into the last of them, also before 1970.
+std::pair<long long, long long> daysAndSeconds(std::time_t time) {
     const long long seconds = time;
     long long days = seconds / secondsPerDay;
     long long rest = seconds % secondsPerDay;
@@ -59,6 +59,13 @@ UtcTime toUtc(std::time_t time) {
         rest += secondsPerDay;
         --days;
     }
+    return {days, rest};
+}
+
+}  // namespace
+
+UtcTime toUtc(std::time_t time) {
+    const auto [days, rest] = daysAndSeconds(time);
     UtcTime utc{};
     civilFromDays(days, utc);
     utc.hour = static_cast<int>(rest / 3600);
@@ -82,13 +89,7 @@ void appendUtc(std::string& text, std::time_t time) {
     // The date only changes once a day: a pass of frames reuses its text.
     thread_local long long cachedDays = 0;
     thread_local std::string cachedDate;
-    const long long seconds = time;
-    long long days = seconds / secondsPerDay;
-    long long rest = seconds % secondsPerDay;
-    if (rest < 0) {
-        rest += secondsPerDay;
-        --days;
-    }
+    const auto [days, rest] = daysAndSeconds(time);
     if (cachedDate.empty() || days != cachedDays) {
         UtcTime utc{};
         civilFromDays(days, utc);
