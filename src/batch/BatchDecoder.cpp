@@ -105,8 +105,8 @@ bool BatchDecoder::fieldsAreClean(const check::FrameTexts& texts) {
         const check::FieldReading reading = check::readField(i, texts[i]);
         if (!reading.clean) {
             const check::FrameField& field = check::frameFields[i];
-            say("field " + std::string(field.name) + " \"" + shortened(texts[i]) +
-                "\" is not a " + std::to_string(field.digits) + "-digit hexadecimal number; " +
+            say("field " + std::string(field.name) + " \"" + shortened(texts[i]) + "\" is not a " +
+                std::to_string(field.digits) + "-digit hexadecimal number; " +
                 (strict ? "line skipped" : "read as " + reading.readAs));
             clean = false;
         }

@@ -7,7 +7,8 @@
 
 namespace batch {
 
-DescriptorBuf::DescriptorBuf(int descriptor) : descriptor(descriptor), buffer(std::size_t{64} << 10) {
+DescriptorBuf::DescriptorBuf(int descriptor)
+    : descriptor(descriptor), buffer(std::size_t{64} << 10) {
     setp(buffer.data(), buffer.data() + buffer.size());
 }
 

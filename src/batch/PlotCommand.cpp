@@ -24,7 +24,8 @@ void say(const std::string& message) {
 std::string plotProgram() {
     std::error_code ignored;
     const fs::path self = fs::read_symlink("/proc/self/exe", ignored);
-    for (const fs::path& candidate : {self.parent_path() / "veskar-plot", fs::path(VESKAR_PLOT_PROGRAM)}) {
+    for (const fs::path& candidate :
+         {self.parent_path() / "veskar-plot", fs::path(VESKAR_PLOT_PROGRAM)}) {
         if (!candidate.empty() && access(candidate.c_str(), X_OK) == 0) {
             return candidate.string();
         }

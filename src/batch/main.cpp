@@ -118,7 +118,7 @@ std::optional<Options> parse(int argc, char* argv[]) {
             options.sending.stationFile = argv[++i];
         } else {
             const bool needsFile = arg == "-o" || arg == "--station";
-            return refuse(needsFile        ? arg + " needs a FILE"
+            return refuse(needsFile         ? arg + " needs a FILE"
                           : arg == "--plot" ? "--plot needs a PICTURE file"
                                             : "unknown option " + batch::printable(arg));
         }

@@ -103,8 +103,8 @@ void appendUtc(std::string& text, std::time_t time) {
         cachedDays = days;
     }
     const auto digit = [](long long value) { return static_cast<char>('0' + value); };
-    const std::array<char, 8> clock{digit(rest / 36000),    digit(rest / 3600 % 10), ':',
-                                    digit(rest / 600 % 6),  digit(rest / 60 % 10),   ':',
+    const std::array<char, 8> clock{digit(rest / 36000),   digit(rest / 3600 % 10), ':',
+                                    digit(rest / 600 % 6), digit(rest / 60 % 10),   ':',
                                     digit(rest % 60 / 10), digit(rest % 10)};
     text += cachedDate;
     text.append(clock.data(), clock.size());

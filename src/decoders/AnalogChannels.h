@@ -96,7 +96,8 @@ double channelValue(const AnalogChannel& channel, std::uint8_t raw,
 
 // The value as the report prints it, unit included ("4.218 [V]").
 const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw);
-// The channel's whole report line with its line end ("Battery Voltage =\t\t4.218 [V]\t\tA6\r\n\r\n").
+// The channel's whole report line with its line end ("Battery Voltage =\t\t4.218
+// [V]\t\tA6\r\n\r\n").
 std::string_view channelReportLine(const AnalogChannel& channel, std::uint8_t raw);
 // The value to 6 significant digits, as tables show it ("4.21835").
 std::string_view channelTableValue(const AnalogChannel& channel, std::uint8_t raw);

@@ -19,7 +19,7 @@ constexpr double keepSeconds = 150;     // envelope kept before the search point
 constexpr int longestGapUnits = 60;     // longest pause between frames a backward decode spans
 constexpr double wordReach = 30;        // units after a first match that the best one may start
 constexpr double leastUnitSnrDb = 5.5;  // key-down energy of a unit over the noise (E1/N0)
-constexpr double fadeAllowanceDb = 6;  // how much weaker a frame cut by the start may be
+constexpr double fadeAllowanceDb = 6;   // how much weaker a frame cut by the start may be
 constexpr double fadingSeconds = 1;     // the signal power is averaged over twice this
 
 // The word VOKA between two word spaces, unit by unit: true where the key is down.
@@ -409,7 +409,7 @@ std::optional<HeardFrame> FrameFinder::frameOf(const Decoded& decoded, bool back
 // from that VOKA. Noise there can pass for a field or two, so such a frame needs two fields
 // and a signal not much weaker than the frame after it.
 std::optional<HeardFrame> FrameFinder::frameBefore(const Word& w, double gapFrom,
-                                                    const Decoded& after) const {
+                                                   const Decoded& after) const {
     const double from =
         std::max(gapFrom, w.start - (longestFrameUnits() * 1.15 + longestGapUnits) * w.unit);
     const double gapLimit = std::min<double>(longestGapUnits, (w.start - from) / w.unit - 20);
@@ -419,9 +419,12 @@ std::optional<HeardFrame> FrameFinder::frameBefore(const Word& w, double gapFrom
         return std::nullopt;
     }
     std::optional<HeardFrame> frame = frameOf(*before, true);
-    const auto unitSnr = [](const Levels& levels) { return 10 * std::log10(levels.signal / levels.noise); };
+    const auto unitSnr = [](const Levels& levels) {
+        return 10 * std::log10(levels.signal / levels.noise);
+    };
     const auto heardFields = [](const HeardFrame& f) {
-        return std::count_if(f.fields.begin(), f.fields.end(), [](const HeardField& field) { return field.heard(); });
+        return std::count_if(f.fields.begin(), f.fields.end(),
+                             [](const HeardField& field) { return field.heard(); });
     };
     if (!frame || heardFields(*frame) < 2 ||
         unitSnr(before->levels) < unitSnr(after.levels) - fadeAllowanceDb) {

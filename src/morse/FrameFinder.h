@@ -44,7 +44,8 @@ class FrameFinder {
     std::optional<Decoded> decode(double from, double to, bool backwards, double firstFrom,
                                   double firstTo, double unit, Levels levels) const;
     std::optional<HeardFrame> frameOf(const Decoded& decoded, bool backwards) const;
-    std::optional<HeardFrame> frameBefore(const Word& w, double gapFrom, const Decoded& after) const;
+    std::optional<HeardFrame> frameBefore(const Word& w, double gapFrom,
+                                          const Decoded& after) const;
     double toneBetween(double from, double to) const;
     double dataEnd() const {
         return static_cast<double>(historyStart_ + static_cast<std::int64_t>(history_.size()));

@@ -6,7 +6,7 @@
 namespace ui {
 
 QString keyboardHelp() {
-    return QCoreApplication::translate(
+    const QString keys = QCoreApplication::translate(
         "ui::KeyboardHelp",
         "Type a copied frame into the boxes H0 to F, after the fixed word VOKA.\n"
         "A box that holds its digits (two, or four for A and B) moves you to the next one; "
@@ -22,14 +22,14 @@ QString keyboardHelp() {
         "The Menu key, Shift+F10, Alt+Space or a right-click on the dialog open the window "
         "menu; it and the button below open the about box.\n"
         "Esc or Close end Veskar; when the result holds analysis that is not saved, Veskar "
-        "asks first.") +
-           "\n" +
-           QCoreApplication::translate(
-               "ui::KeyboardHelp",
-               "Ctrl+P opens the pass view: this run's Checks and logs of earlier passes as "
-               "charts and a table.\n"
-               "F9 sends the last Check to the station's telemetry servers; the window menu also "
-               "has Station…, Send and Reception report….");
+        "asks first.");
+    const QString windows = QCoreApplication::translate(
+        "ui::KeyboardHelp",
+        "Ctrl+P opens the pass view: this run's Checks and logs of earlier passes as "
+        "charts and a table.\n"
+        "F9 sends the last Check to the station's telemetry servers; the window menu also "
+        "has Station…, Send and Reception report….");
+    return keys + '\n' + windows;
 }
 
 }  // namespace ui

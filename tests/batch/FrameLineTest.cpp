@@ -71,7 +71,7 @@ TEST(FrameLine, SaysWhatIsWrongWithABadLine) {
 
 TEST(FrameLine, ANulByteMakesTheLineBad) {
     for (const std::string& line : {std::string("86") + '\0' + " A6 00 7F C0 1234 2B75 90 8F 80 80",
-                                   std::string("# comment\0", 10), std::string(1, '\0')}) {
+                                    std::string("# comment\0", 10), std::string(1, '\0')}) {
         const auto read = readFrameLine(line);
         const auto* bad = std::get_if<batch::BadLine>(&read);
         ASSERT_NE(bad, nullptr);

@@ -68,9 +68,9 @@ void channel(const decoders::AnalogChannel& channel, const decoders::DecodedFram
     if (!names.unit.empty()) {
         name.append("_").append(names.unit);
     }
-    cell(name, value != nullptr ? CellView{decoders::channelTableValue(channel, value->raw),
-                                           value->value}
-                                : CellView{});
+    cell(name, value != nullptr
+                   ? CellView{decoders::channelTableValue(channel, value->raw), value->value}
+                   : CellView{});
     cell(name.assign(names.key).append("_status"),
          value != nullptr ? CellView{value->statusName, value->status} : CellView{});
 }
