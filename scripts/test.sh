@@ -15,5 +15,5 @@ ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVESKAR_WERROR=ON -DVESKAR_BUILD_UI=OFF -DVESKAR_SANITIZE=ON -DVESKAR_FUZZ=ON
 cmake --build build-sanitize --parallel "$(nproc)"
-bash fuzz/run.sh build-sanitize 30
+bash fuzz/run.sh build-sanitize 20
 ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"

@@ -242,11 +242,23 @@ CheckedStation checkStation(const StationForm& form) {
     return result;
 }
 
+namespace {
+
+// The position as it is kept: exactly, so that it reads back into the same locator square
+// (rounded to six decimals, a point on a square's edge could move into the next one).
+std::string exactDegreesText(double degrees) {
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), degrees);
+    return {text.data(), written.ptr};
+}
+
+}  // namespace
+
 StationForm formOf(const Station& station) {
     return {station.callSign,
             station.locator,
-            degreesText(station.position.latitude),
-            degreesText(station.position.longitude),
+            exactDegreesText(station.position.latitude),
+            exactDegreesText(station.position.longitude),
             std::to_string(station.noradId),
             station.frequencyMHz,
             station.servers,

@@ -177,6 +177,22 @@ TEST(StationFile, ReadsBackWhatItWrote) {
               std::vector<std::string>{"https://example.org/t/?a=b,c"});
 }
 
+// A position on the edge of its locator square (35 2/3 degrees north is the edge between
+// PM95up and PM95uq) is kept exactly: rounded, it would fall into the next square and no
+// longer match its own locator.
+TEST(StationFile, KeepsAPositionOnASquaresEdgeInItsSquare) {
+    share::StationForm form = share::formOf(exampleStation());
+    form.locator.clear();
+    form.latitude = "35.66666666666666";
+    const auto station = share::checkStation(form).station;
+    ASSERT_TRUE(station);
+    const auto parsed = share::parseStationFile(share::stationFileText(*station));
+    ASSERT_TRUE(parsed.form) << parsed.problem;
+    const auto checked = share::checkStation(*parsed.form);
+    ASSERT_TRUE(checked.station) << "the saved station no longer passes its own checks";
+    EXPECT_EQ(checked.station->locator, station->locator);
+}
+
 TEST(StationFile, ReadsTheDialogsSettings) {
     const auto parsed = share::parseStationFile(
         "[General]\nother=1\n\n[station]\ncallSign=JA1ABC\nlatitude=35.6\nlongitude=139.7\n"
