@@ -28,11 +28,12 @@ class Session {
     // An output other than the report (CSV, JSON) needs no report text.
     enum class Report { Written, NotWritten };
 
-    explicit Session(Notifier& notifier, Clock clock = systemClock,
-                     History history = History::Kept, Report report = Report::Written);
+    explicit Session(Notifier& notifier, Clock clock = systemClock, History history = History::Kept,
+                     Report report = Report::Written);
 
     // Appends one analysis block for the frame, timed by the frame's own time when it has
-    // one and by the clock otherwise, and tells every listener.
+    // one and by the clock otherwise, and tells every listener. The heading shows the
+    // clock's time instead when the frame asks for Heading::CheckTime.
     const CheckRecord& check(Frame frame);
 
     // Empties the result text and the field copies; raw values and carried values stay.
