@@ -2,6 +2,7 @@
 #include "ui/RecordingWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -21,7 +22,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "morse/Stretch.h"
 #include "ui/BeaconDialog.h"
+#include "ui/FramePlayer.h"
 #include "ui/HeardFrameText.h"
 #include "ui/Waterfall.h"
 
@@ -45,7 +48,7 @@ QPushButton* namedButton(const QString& text, const QString& name, QWidget* pare
 }  // namespace
 
 RecordingWindow::RecordingWindow(CBeaconDialog& dialog)
-    : QWidget(&dialog, Qt::Window), dialog(dialog) {
+    : QWidget(&dialog, Qt::Window), dialog(dialog), player(new FramePlayer(this)) {
     setWindowTitle(tr("Recording"));
     setObjectName(QStringLiteral("recordingWindow"));
     makeJob();
@@ -169,11 +172,24 @@ QWidget* RecordingWindow::makeButtonRow() {
     auto* close = namedButton(tr("&Close"), tr("Close"), row);
     useFrame->setEnabled(false);
     checkAll->setEnabled(false);
+    play = namedButton(tr("&Play frame"), tr("Play the selected frame"), row);
+    halfSpeed = new QCheckBox(tr("&Half speed"), row);
+    halfSpeed->setAccessibleName(tr("Play at half speed"));
+    bandPass = new QCheckBox(tr("&Band-pass"), row);
+    bandPass->setAccessibleName(tr("Play through a band-pass filter around the tone"));
+    bandPass->setChecked(true);
+    play->setEnabled(false);
+    connect(play, &QPushButton::clicked, this, &RecordingWindow::playSelectedFrame);
+    connect(player, &FramePlayer::stopped, this, [this] { play->setText(tr("&Play frame")); });
     connect(useFrame, &QPushButton::clicked, this, &RecordingWindow::useSelectedFrame);
     connect(checkAll, &QPushButton::clicked, this, &RecordingWindow::checkAllFrames);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(useFrame);
     layout->addWidget(checkAll);
+    layout->addSpacing(16);
+    layout->addWidget(play);
+    layout->addWidget(halfSpeed);
+    layout->addWidget(bandPass);
     layout->addStretch(1);
     layout->addWidget(close);
     return row;
@@ -212,6 +228,7 @@ void RecordingWindow::cancelDecoding() {
 
 void RecordingWindow::closeEvent(QCloseEvent* event) {
     job->cancel();
+    player->stop();
     event->accept();
 }
 
@@ -275,6 +292,7 @@ void RecordingWindow::fillTable() {
     table->resizeColumnToContents(TimeColumn);
     useFrame->setEnabled(!frames.empty());
     checkAll->setEnabled(!frames.empty());
+    enablePlay(!frames.empty());
     if (!frames.empty()) {
         table->setCurrentCell(0, FrameColumn);
     }
@@ -346,6 +364,48 @@ void RecordingWindow::checkAllFrames() {
         dialog.OnCheck();
     }
     tell(tr("%n frame(s) checked.", nullptr, static_cast<int>(inTime.size())), false);
+}
+
+// Without a sound output the control stays, disabled, and says why.
+void RecordingWindow::enablePlay(bool framesHeard) {
+    const QString missing = FramePlayer::unavailableReason();
+    play->setEnabled(framesHeard && missing.isEmpty());
+    play->setToolTip(missing.isEmpty() ? tr("Plays the selected frame's stretch of the recording")
+                                       : missing);
+    play->setAccessibleDescription(play->toolTip());
+}
+
+void RecordingWindow::playSelectedFrame() {
+    const int row = table->currentRow();
+    if (player->playing()) {
+        player->stop();
+        play->setText(tr("&Play frame"));
+        return;
+    }
+    if (!shown || row < 0 || row >= static_cast<int>(shown->result.frames.size())) {
+        return;
+    }
+    const morse::HeardFrame& frame = shown->result.frames[static_cast<std::size_t>(row)];
+    try {
+        // Half a second either side, so that the first and last dits are heard whole.
+        morse::AudioStretch stretch = morse::readStretch(
+            QFile::encodeName(shown->path).toStdString(), frame.start - 0.5, frame.end + 0.5);
+        if (bandPass->isChecked()) {
+            morse::bandPass(stretch, frame.toneHz, 150);
+        }
+        morse::normalise(stretch);
+        QString problem;
+        if (player->play(stretch, halfSpeed->isChecked(), problem)) {
+            play->setText(tr("Sto&p"));
+        } else {
+            tell(problem, true);
+        }
+    } catch (const morse::AudioError& error) {
+        tell(
+            tr("\"%1\" could not be read as audio: %2")
+                .arg(QDir::toNativeSeparators(shown->path), QString::fromStdString(error.reason())),
+            true);
+    }
 }
 
 void RecordingWindow::tell(const QString& text, bool failure) {

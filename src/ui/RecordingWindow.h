@@ -8,6 +8,7 @@
 #include "morse/RecordingTime.h"
 #include "ui/RecordingJob.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -18,6 +19,7 @@ class QTableWidget;
 namespace ui {
 
 class CBeaconDialog;
+class FramePlayer;
 class Waterfall;
 
 // A recording of a pass: decoded off the UI thread with progress and Cancel, shown as a
@@ -43,12 +45,15 @@ class RecordingWindow : public QWidget {
     // A Check of every frame in time order, as if each were typed and checked.
     void checkAllFrames();
     void setPixelsPerSecond(double pixels);
+    // Plays the selected frame's stretch of the recording, or stops the playing.
+    void playSelectedFrame();
 
     QTableWidget* frameTable() const { return table; }
     Waterfall* waterfall() const { return picture; }
     QLabel* messageLine() const { return message; }
     QLineEdit* startEntry() const { return start; }
     QPushButton* cancelButton() const { return cancel; }
+    QPushButton* playButton() const { return play; }
     QProgressBar* progressBar() const { return progress; }
     const RecordingAnalysis* analysis() const { return shown.get(); }
 
@@ -69,6 +74,7 @@ class RecordingWindow : public QWidget {
     void selectRow(int row);
     void zoomBy(double factor);
     std::optional<std::time_t> heardTime(const morse::HeardFrame& frame) const;
+    void enablePlay(bool framesHeard);
     void tell(const QString& text, bool failure);
 
     CBeaconDialog& dialog;
@@ -86,6 +92,10 @@ class RecordingWindow : public QWidget {
     QPushButton* useFrame = nullptr;
     QPushButton* checkAll = nullptr;
     QLabel* message = nullptr;
+    FramePlayer* player = nullptr;
+    QPushButton* play = nullptr;
+    QCheckBox* halfSpeed = nullptr;
+    QCheckBox* bandPass = nullptr;
 };
 
 // Adds "Open recording…" (Ctrl+O) to the dialog's window menu: it opens the Recording

@@ -23,6 +23,7 @@
 #include "check/Session.h"
 #include "common/ExampleFrame.h"
 #include "morse/RecordingTime.h"
+#include "ui/FramePlayer.h"
 #include "ui/RecordingWindow.h"
 #include "ui/Waterfall.h"
 
@@ -206,6 +207,16 @@ class RecordingWindowTest : public DialogTest {
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(window->analysis()->result.cancelled);
         QVERIFY(window->messageLine()->text().contains("cancelled"));
+    }
+
+    void withoutASoundOutputPlayIsDisabledAndSaysWhy() {
+        QVERIFY(decode(recordingPath));
+        if (ui::FramePlayer::unavailableReason().isEmpty()) {
+            QVERIFY(window->playButton()->isEnabled());
+            QSKIP("this system has a sound output");
+        }
+        QVERIFY(!window->playButton()->isEnabled());
+        QVERIFY(window->playButton()->toolTip().contains("no sound output"));
     }
 
     void aFileThatIsNotAudioShowsTheDecodersMessage() {
