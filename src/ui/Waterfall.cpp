@@ -125,8 +125,9 @@ void Waterfall::paintEvent(QPaintEvent* /*event*/) {
         drawing ? tone.lineTo(at) : tone.moveTo(at);
         drawing = true;
     }
-    painter.setPen(QPen(QColor(80, 255, 120), 1.5));
-    painter.drawPath(tone);
+    // Faint and a few pixels above the tone, so that the keying under it stays visible.
+    painter.setPen(QPen(QColor(80, 255, 120, 150), 1));
+    painter.drawPath(tone.translated(0, -6));
     const auto& frames = shown->result.frames;
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const bool isSelected = static_cast<int>(i) == selected;
