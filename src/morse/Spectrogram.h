@@ -26,8 +26,8 @@ struct SpectrogramImage {
 // length only by one column of rows values per step.
 class Spectrogram {
   public:
-    Spectrogram(double sampleRate, double columnsPerSecond = 50, double lowHz = 200,
-                double highHz = 3000);
+    explicit Spectrogram(double sampleRate, double columnsPerSecond = 50, double lowHz = 200,
+                         double highHz = 3000);
     ~Spectrogram();
     Spectrogram(const Spectrogram&) = delete;
     Spectrogram& operator=(const Spectrogram&) = delete;

@@ -4,6 +4,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -28,11 +29,13 @@ void filterOnce(Samples begin, Samples end, double rate, double centreHz, double
     const double b2 = -alpha / a0;
     const double a1 = -2 * std::cos(w) / a0;
     const double a2 = (1 - alpha) / a0;
-    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    std::array<double, 2> in{};   // the last two inputs, newest first
+    std::array<double, 2> out{};  // the last two outputs
     for (auto at = begin; at != end; ++at) {
         const double x = *at;
-        const double y = b0 * x + b2 * x2 - a1 * y1 - a2 * y2;
-        x2 = x1, x1 = x, y2 = y1, y1 = y;
+        const double y = b0 * x + b2 * in[1] - a1 * out[0] - a2 * out[1];
+        in = {x, in[0]};
+        out = {y, out[0]};
         *at = static_cast<float>(y);
     }
 }
@@ -79,9 +82,9 @@ void normalise(AudioStretch& stretch, float peak) {
         loudest = std::max(loudest, std::abs(sample));
     }
     if (loudest > 0) {
-        for (float& sample : stretch.samples) {
-            sample *= peak / loudest;
-        }
+        const float gain = peak / loudest;
+        std::ranges::transform(stretch.samples, stretch.samples.begin(),
+                               [gain](float sample) { return sample * gain; });
     }
 }
 

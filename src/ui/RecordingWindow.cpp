@@ -213,6 +213,10 @@ void RecordingWindow::openFile(const QString& path) {
         job->deleteLater();  // it waits for its thread when it goes
         makeJob();
     }
+    // The frames of the earlier recording go: none of them may reach the boxes now.
+    shown.reset();
+    picture->showAnalysis(nullptr);
+    fillTable();
     fileName->setText(QDir::toNativeSeparators(path));
     startTime = morse::startFromFileName(QFile::encodeName(path).toStdString());
     start->setText(startTime ? QString::fromStdString(morse::formatUtc(*startTime)) : QString());
