@@ -142,6 +142,29 @@ class RecordingWindowTest : public DialogTest {
                  QString::fromStdString(typed.resultText()));  // the heading at the Check's time
     }
 
+    void aFieldNotHeardStaysEmpty() {
+        // The recording starts in the middle of the first frame: its first fields are lost.
+        gen::Signal signal;
+        signal.sampleRate = sampleRate;
+        signal.wpm = 25;
+        signal.cutStartSeconds = 6;
+        const gen::Recording cut = gen::generate(signal, {sentFrames[0], sentFrames[1]});
+        const QString path = folder.filePath("cut.wav");
+        gen::writeAudio(path.toStdString(), cut.samples, sampleRate, SF_FORMAT_WAV);
+        QVERIFY(decode(path));
+        QCOMPARE(window->startEntry()->text(), QString());  // no start in this name
+        QVERIFY(window->frameTable()->item(0, 0)->text().startsWith("+"));
+        window->frameTable()->setFocus();
+        QTest::keyClick(window->frameTable(), Qt::Key_Enter);
+        QCOMPARE(entry(0)->text(), QString());
+        QCOMPARE(entry(10)->text(), QString::fromStdString(sentFrames[0][10]));
+        for (int field = 0; field < 11; ++field) {
+            const bool heard = !entry(field)->text().isEmpty();
+            QCOMPARE(entry(field)->text(),
+                     heard ? QString::fromStdString(sentFrames[0][field]) : QString());
+        }
+    }
+
     void checkAllFramesAppendsTheBlocksOfTypedChecks() {
         QVERIFY(decode(recordingPath));
         QPushButton* checkAll = window->findChild<QPushButton*>();
