@@ -29,6 +29,8 @@ struct RecordingAnalysis {
 // thread, through the callbacks. Cancel (or destroying the job) stops the work at the next
 // block of samples.
 class RecordingJob : public QObject {
+    Q_OBJECT
+
   public:
     std::function<void(double)> onProgress;  // 0 to 1
     std::function<void(std::shared_ptr<const RecordingAnalysis>)> onFinished;
