@@ -9,6 +9,8 @@ build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-charts-dev libcurl4-
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic scdoc)
 # veskar-cw: audio files through libsndfile, FFTs through KissFFT, both found by pkg-config.
 build_packages+=(pkg-config libsndfile1-dev libkissfft-dev)
+# The Recording window plays a frame's stretch of a recording through Qt Multimedia.
+build_packages+=(qt6-multimedia-dev)
 # Building and running the tests and benchmarks, and checking the package.
 # clang and its runtimes build the sanitized tests and the fuzz targets; lintian checks the
 # package; Qt's private headers let the accessibility test switch accessibility on as a

@@ -236,6 +236,10 @@ F9 sends the last Check to the station&apos;s telemetry servers; the window menu
         <translation>Ctrl+P でパスビューを開きます（この実行のチェックと過去のパスのログを、グラフと表で表示）。
 F9 で最後のチェックを局のテレメトリーサーバーへ送ります。ウィンドウメニューには「局の設定…」「送信」「受信報告…」もあります。</translation>
     </message>
+    <message>
+        <source>Ctrl+O opens a recording of the pass (WAV, FLAC, Ogg Vorbis) in the Recording window: its waterfall and the frames heard in it. Enter on a frame puts it into the boxes; Check all frames checks every frame in turn.</source>
+        <translation>Ctrl+O でパスの録音（WAV、FLAC、Ogg Vorbis）を「Recording」ウィンドウで開きます。ウォーターフォールと、録音から聞き取ったフレームを表示します。フレームで Enter を押すとボックスに入ります。「Check all frames」で各フレームを順にチェックします。</translation>
+    </message>
 </context>
 <context>
     <name>ui::PanelPresenter</name>

@@ -65,13 +65,14 @@ void appendFrameEcho(std::string& echo, const decoders::ProgramState& s) {
 }
 
 void appendCheck(decoders::ProgramState& state, std::string* resultText, CheckRecord& record,
-                 std::time_t time, decoders::Notifier& notifier) {
+                 std::time_t time, decoders::Notifier& notifier,
+                 std::optional<std::time_t> headingTime) {
     for (std::size_t i = 0; i < fieldCount; ++i) {
         state.*frameFields[i].copy = record.texts[i];
     }
     record.decoded.time = time;
     if (resultText != nullptr) {
-        appendInputHeading(*resultText, time);
+        appendInputHeading(*resultText, headingTime.value_or(time));
     }
     decoders::Analyzer analyzer(state, resultText, notifier, &record.decoded);
     runDecoders(analyzer, record.texts, resultText, record);

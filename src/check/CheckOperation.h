@@ -40,8 +40,10 @@ CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
 
 // The same Check for a record that already holds its texts and origin, at a given time.
 // Without a result text (nullptr) it only decodes, for outputs that do not show the report.
+// The heading shows headingTime when given, and time otherwise.
 void appendCheck(decoders::ProgramState& state, std::string* resultText, CheckRecord& record,
-                 std::time_t time, decoders::Notifier& notifier);
+                 std::time_t time, decoders::Notifier& notifier,
+                 std::optional<std::time_t> headingTime = {});
 
 // Clear empties the field copies; raw values and carried values stay.
 void clearFieldCopies(decoders::ProgramState& state);

@@ -19,10 +19,12 @@ Session::Session(Notifier& notifier, Clock clock, History history, Report report
 const CheckRecord& Session::check(Frame frame) {
     lastBlockStart = result.size();
     const std::time_t time = frame.time ? *frame.time : clock();
+    const std::time_t heading = frame.heading == Heading::CheckTime ? clock() : time;
     CheckRecord& record = keeping == History::Kept ? checks.emplace_back() : reused(latest);
     record.texts = std::move(frame.texts);
     record.origin = std::move(frame.origin);
-    appendCheck(state, report == Report::Written ? &result : nullptr, record, time, notifier);
+    appendCheck(state, report == Report::Written ? &result : nullptr, record, time, notifier,
+                heading);
     for (const Listener& listener : listeners) {
         listener(record);
     }

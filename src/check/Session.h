@@ -32,7 +32,8 @@ class Session {
                      Report report = Report::Written);
 
     // Appends one analysis block for the frame, timed by the frame's own time when it has
-    // one and by the clock otherwise, and tells every listener.
+    // one and by the clock otherwise, and tells every listener. The heading shows the
+    // clock's time instead when the frame asks for Heading::CheckTime.
     const CheckRecord& check(Frame frame);
 
     // Empties the result text and the field copies; raw values and carried values stay.

@@ -146,6 +146,9 @@ DecodeResult decodeFile(const std::string& path, const DecodeOptions& options) {
             first[static_cast<std::size_t>(i)] = block[static_cast<std::size_t>(i) * channels];
         }
         decoder.push(first.data(), static_cast<std::size_t>(got));
+        if (options.samples) {
+            options.samples(first.data(), static_cast<std::size_t>(got), file.info.samplerate);
+        }
         read += got;
         if (options.progress && file.info.frames > 0) {
             options.progress(

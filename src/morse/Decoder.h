@@ -55,6 +55,9 @@ struct DecodeOptions {
     const std::atomic<bool>* cancel = nullptr;
     Decoder::FrameSink frame;  // each frame as soon as it is found
     Decoder::ToneSink tone;    // the tracked tone, about 30 points a second
+    // The first channel's samples as they are read, with the file's sample rate, for a view
+    // that draws them (a waterfall).
+    std::function<void(const float*, std::size_t, double)> samples;
 };
 
 struct DecodeResult {

@@ -29,6 +29,7 @@
 #include "ui/KeyboardHelp.h"
 #include "ui/PanelPresenter.h"
 #include "ui/PassView.h"
+#include "ui/RecordingWindow.h"
 #include "ui/ResultBox.h"
 #include "ui/Services.h"
 
@@ -73,6 +74,7 @@ CBeaconDialog::CBeaconDialog(Services& services, QWidget* parent)
     wireControls();
     OnInitDialog();
     attachPassView(*this);
+    attachRecordingWindow(*this);
 }
 
 // Adds the about box to the window menu, sets the icon and puts the focus on Check.
@@ -248,7 +250,13 @@ void CBeaconDialog::OnCheck() {
     for (std::size_t field = 0; field < check::fieldCount; ++field) {
         texts[field] = this->*entryTexts[field];
     }
-    const check::CheckRecord& outcome = session.check(check::Frame{texts, {}, {}});
+    check::Frame frame{texts, {}, {}};
+    if (heardFrame && heardFrame->texts == texts) {
+        frame = *heardFrame;
+        frame.heading = check::Heading::CheckTime;
+    }
+    heardFrame.reset();
+    const check::CheckRecord& outcome = session.check(std::move(frame));
     UpdateData(false);
     resultEdit->showNewestBlock();
     resultEdit->document()->setModified(true);
@@ -256,6 +264,18 @@ void CBeaconDialog::OnCheck() {
     if (outcome.decodingError) {
         services.showWarning(this, decodingErrorInWords(*outcome.decodingError));
     }
+}
+
+void CBeaconDialog::takeHeardFrame(const check::Frame& frame) {
+    for (std::size_t field = 0; field < check::fieldCount; ++field) {
+        lineEdit(entryId(field))->setText(fromCp932(frame.texts[field]));
+    }
+    UpdateData(true);
+    heardFrame = frame;
+    show();
+    raise();
+    activateWindow();
+    nextDialogControl(res::idCheck);
 }
 
 void CBeaconDialog::OnSave() {

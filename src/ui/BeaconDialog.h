@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "check/FrameFields.h"
@@ -49,6 +50,11 @@ class CBeaconDialog : public TemplateDialog {
     void OnChangeE();
     void OnChangeF();
 
+    // Puts a frame heard elsewhere (in a recording) into the boxes and brings the dialog
+    // forward with the focus on Check. The next Check of these same texts records the frame
+    // with its time and origin; its heading shows the Check's time, as for any Check.
+    void takeHeardFrame(const check::Frame& frame);
+
     const check::Session& checkSession() const { return session; }
     const decoders::ProgramState& programState() const { return session.programState(); }
     const std::string& analysisText() const { return resultText; }
@@ -88,6 +94,7 @@ class CBeaconDialog : public TemplateDialog {
     std::string& resultText;  // the Session's
     std::string entryF;
     QIcon dialogIcon;
+    std::optional<check::Frame> heardFrame;  // the frame takeHeardFrame put into the boxes
 
     // How much of resultText the result box shows; between two exchanges the handlers only
     // append to resultText or empty it, so the box needs only the rest.

@@ -29,7 +29,12 @@ QString keyboardHelp() {
         "charts and a table.\n"
         "F9 sends the last Check to the station's telemetry servers; the window menu also "
         "has Station…, Send and Reception report….");
-    return keys + '\n' + windows;
+    const QString recordings = QCoreApplication::translate(
+        "ui::KeyboardHelp",
+        "Ctrl+O opens a recording of the pass (WAV, FLAC, Ogg Vorbis) in the Recording "
+        "window: its waterfall and the frames heard in it. Enter on a frame puts it into "
+        "the boxes; Check all frames checks every frame in turn.");
+    return keys + '\n' + windows + '\n' + recordings;
 }
 
 }  // namespace ui

@@ -54,6 +54,18 @@ TEST_F(Session, TellsEveryListenerOfEveryCheckOnce) {
     EXPECT_EQ(heard, (std::vector<std::time_t>{fixedTime, 5}));
 }
 
+TEST_F(Session, AFrameHeardEarlierKeepsItsTimeButTheHeadingShowsTheCheck) {
+    const std::time_t heard = fixedTime - 3600;
+    session.check(Frame{exampleFrame, heard, {}, check::Heading::CheckTime});
+    EXPECT_EQ(session.history().back().decoded.time, heard);
+
+    decoders::ProgramState state;
+    std::string typed;
+    check::runCheck(
+        state, typed, exampleFrame, [] { return fixedTime; }, notifier);
+    EXPECT_EQ(session.resultText(), typed) << "the block of a typed Check, at the Check's time";
+}
+
 TEST_F(Session, ClearEmptiesTheResultButKeepsRawAndCarriedValues) {
     session.check(Frame{exampleFrame, {}, {}});
     session.clear();
