@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "morse/Decoder.h"
-#include "morse/Spectrogram.h"
+#include "morse/Waterfall.h"
 
 class QThread;
 

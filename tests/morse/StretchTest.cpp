@@ -7,7 +7,7 @@
 
 #include "Recordings.h"
 #include "morse/Decoder.h"
-#include "morse/Spectrogram.h"
+#include "morse/Waterfall.h"
 #include "morse/Stretch.h"
 
 namespace morse {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "morse/Spectrogram.h"
+#include "morse/Waterfall.h"
 
 #include <kiss_fftr.h>
 
