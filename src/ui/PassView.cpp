@@ -362,17 +362,7 @@ void attachPassView(CBeaconDialog& dialog) {
     };
     auto* item = new QAction(QStringLiteral("Pass view\tCtrl+P"), &dialog);
     QObject::connect(item, &QAction::triggered, &dialog, open);
-    QMenu* menu = dialog.GetSystemMenu();
-    QAction* before = nullptr;
-    for (QAction* action : menu->actions()) {
-        if (action->isSeparator()) {
-            before = action;
-            break;
-        }
-    }
-    menu->insertAction(before, item);
-    auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), &dialog);
-    QObject::connect(key, &QShortcut::activated, &dialog, open);
+    dialog.addWindowCommand(item, QKeySequence(Qt::CTRL | Qt::Key_P));
 }
 
 }  // namespace ui

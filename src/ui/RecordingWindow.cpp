@@ -433,17 +433,7 @@ void attachRecordingWindow(CBeaconDialog& dialog) {
     auto* item = new QAction(QObject::tr("Open recording…\tCtrl+O"), &dialog);
     item->setObjectName(QStringLiteral("openRecordingItem"));
     QObject::connect(item, &QAction::triggered, &dialog, open);
-    QMenu* menu = dialog.GetSystemMenu();
-    QAction* before = nullptr;
-    for (QAction* action : menu->actions()) {
-        if (action->isSeparator()) {
-            before = action;
-            break;
-        }
-    }
-    menu->insertAction(before, item);
-    auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), &dialog);
-    QObject::connect(key, &QShortcut::activated, &dialog, open);
+    dialog.addWindowCommand(item, QKeySequence(Qt::CTRL | Qt::Key_O));
 }
 
 }  // namespace ui

@@ -105,6 +105,19 @@ void TemplateDialog::appendSystemMenuItem(int command, const QString& text) {
     connect(item, &QAction::triggered, this, [this, command] { OnSysCommand(command); });
 }
 
+void TemplateDialog::addWindowCommand(QAction* item, const QKeySequence& key) {
+    QAction* before = nullptr;
+    for (QAction* action : systemMenu->actions()) {
+        if (action->isSeparator()) {
+            before = action;
+            break;
+        }
+    }
+    systemMenu->insertAction(before, item);
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, item, &QAction::trigger);
+}
+
 void TemplateDialog::popUpSystemMenu(QPoint globalPosition) {
     systemMenu->popup(globalPosition);
 }

@@ -7,6 +7,8 @@
 
 #include "DialogTemplate.h"
 
+class QAction;
+class QKeySequence;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -42,6 +44,9 @@ class TemplateDialog : public QDialog {
     // added, arrives as a command at OnSysCommand.
     QMenu* GetSystemMenu() const { return systemMenu; }
     void appendSystemMenuItem(int command, const QString& text);
+    // Adds a command that opens a window of the program, with its key, to the window menu:
+    // before the menu's first separator, so that the about item stays last.
+    void addWindowCommand(QAction* item, const QKeySequence& key);
     void popUpSystemMenu(QPoint globalPosition);
 
     // Standard window commands.
