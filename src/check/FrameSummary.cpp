@@ -28,7 +28,7 @@ SummaryLine channelLine(const AnalogChannel& channel, const DecodedFrame& frame)
         return notCopied(channel.names.panelLabel);
     }
     return {std::string(channel.names.panelLabel), decoders::channelValueText(channel, value->raw),
-            value->statusName, channel.meaning.health[value->status]};
+            std::string(value->statusName), channel.meaning.health[value->status]};
 }
 
 const decoders::StatusItem& memoryStatus = decoders::statusItems[decoders::memoryStatusItem];
@@ -54,8 +54,8 @@ SummaryLine sunSensorLine(const DecodedFrame& frame) {
         return notCopied("Sun sensor");
     }
     const auto& sun = *frame.sunSensor;
-    return {"Sun sensor", std::to_string(sun.c) + ", " + std::to_string(sun.d), sun.statusName,
-            Health::Normal};
+    return {"Sun sensor", std::to_string(sun.c) + ", " + std::to_string(sun.d),
+            std::string(sun.statusName), Health::Normal};
 }
 
 SummaryLine uplinkLine(const DecodedFrame& frame) {

@@ -129,23 +129,31 @@ double channelValue(const AnalogChannel& channel, std::uint8_t raw,
 
 namespace {
 
+// Everything a channel's raw code gives, for all 256 codes, and the names of its four states.
 struct ChannelTexts {
-    std::array<std::string, 256> value, reportLine, tableValue;
+    std::array<double, 256> value{};
+    std::array<std::string, 256> valueText, reportLine, tableValue;
+    std::array<std::string, 4> stateName;
 };
 
 ChannelTexts textsOf(const AnalogChannel& channel) {
     ChannelTexts texts;
-    const space::SatelliteStatus record;
+    space::SatelliteStatus record;
     const ReportLayout& report = channel.report;
     for (std::size_t code = 0; code < 256; ++code) {
         const auto raw = static_cast<std::uint8_t>(code);
         const double value = channelValue(channel, raw, record);
-        texts.value[code] = formatFixed(value, report.decimals) + std::string(report.unit);
+        texts.value[code] = value;
+        texts.valueText[code] = formatFixed(value, report.decimals) + std::string(report.unit);
         std::string& line = texts.reportLine[code];
-        line.append(report.label).append(report.tabs).append(texts.value[code]).append("\t\t");
+        line.append(report.label).append(report.tabs).append(texts.valueText[code]).append("\t\t");
         appendHex(line, raw, 2);
         line.append(report.lineEnd);
         texts.tableValue[code] = formatSignificant(value, 6);
+    }
+    for (std::uint8_t status = 0; status < texts.stateName.size(); ++status) {
+        record.*channel.places.status = status;
+        texts.stateName[status] = (record.*channel.places.statusName)();
     }
     return texts;
 }
@@ -163,8 +171,16 @@ const ChannelTexts& textsOfChannel(const AnalogChannel& channel) {
 
 }  // namespace
 
-const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw) {
+double channelValue(const AnalogChannel& channel, std::uint8_t raw) {
     return textsOfChannel(channel).value[raw];
+}
+
+std::string_view channelStateName(const AnalogChannel& channel, std::uint8_t status) {
+    return textsOfChannel(channel).stateName.at(status);
+}
+
+const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw) {
+    return textsOfChannel(channel).valueText[raw];
 }
 
 std::string_view channelReportLine(const AnalogChannel& channel, std::uint8_t raw) {

@@ -91,8 +91,14 @@ extern const std::array<AnalogChannel, analogChannelCount> analogChannels;
 double channelValue(const AnalogChannel& channel, std::uint8_t raw,
                     const space::SatelliteStatus& record);
 
-// A channel's texts depend on its raw code alone, so each of its 256 is made once per run,
-// by the same formatting whatever the caller.
+// A channel's values and texts depend on its raw code alone, so each of its 256 is made once
+// per run, by the conversion and formatting above and the record's own getters, whatever
+// the caller.
+
+// The engineering value of a raw code, with the record's converter constants.
+double channelValue(const AnalogChannel& channel, std::uint8_t raw);
+// The name of a state code (0 to 3), as the record's getter gives it.
+std::string_view channelStateName(const AnalogChannel& channel, std::uint8_t status);
 
 // The value as the report prints it, unit included ("4.218 [V]").
 const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw);

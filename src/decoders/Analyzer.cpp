@@ -4,7 +4,6 @@
 #include "decoders/AnalogChannels.h"
 #include "decoders/FieldConversion.h"
 #include "decoders/Formatting.h"
-#include "space/SatelliteStatus.h"
 
 namespace decoders {
 namespace {
@@ -62,25 +61,20 @@ int Analyzer::getDayNightMode() const {
     return 255;
 }
 
-// Decodes one analog channel, appends its line and gives its engineering value.
+// Decodes one analog channel, appends its line and gives its engineering value. What the
+// code gives was made once per run from the record's conversion and getters.
 double Analyzer::analyzeChannel(const AnalogChannel& channel) {
     const ChannelPlaces& places = channel.places;
-    space::SatelliteStatus record;
     const auto raw = static_cast<std::uint8_t>(convertField(state.*places.field));
-    record.*places.raw = raw;
     const bool daylight = channel.meaning.readsDayNight && getDayNightMode() != 0;
-
-    const double value = channelValue(channel, raw, record);
-    record.*places.value = value;
-    record.*places.status =
+    const double value = channelValue(channel, raw);
+    const std::uint8_t status =
         channel.meaning.classify({raw, value, daylight, state.lastBatteryVoltage});
-    const std::string statusName = (record.*places.statusName)();
-
     state.*places.rawSlot = raw;
     report(channelReportLine(channel, raw));
-
     if (decoded != nullptr) {
-        decoded->*places.decoded = ChannelValue{raw, value, record.*places.status, statusName};
+        decoded->*places.decoded =
+            ChannelValue{raw, value, status, channelStateName(channel, status)};
     }
     return value;
 }

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace decoders {
 
@@ -15,12 +16,15 @@ namespace decoders {
 // field was not decoded in this frame. The outputs (CSV, JSON, the panel, charts) read only
 // this, never the program state.
 
+// The names of states and items are views of texts made once per run, which live until the
+// program ends, so that a decoded frame holds no text of its own and costs nothing to copy.
+
 // An analog channel: the 8-bit code, the engineering value and the classification.
 struct ChannelValue {
     std::uint8_t raw = 0;
     double value = 0.0;
     std::uint8_t status = 0;
-    std::string statusName;
+    std::string_view statusName;
 };
 
 // One item of the status word: its code in the word, the number it stands for (the code
@@ -28,10 +32,10 @@ struct ChannelValue {
 struct StatusItemValue {
     std::uint8_t code = 0;
     std::uint8_t value = 0;
-    std::string name;
+    std::string_view name;
 
     // What the report prints: the name, or the number.
-    std::string printed() const { return name.empty() ? std::to_string(value) : name; }
+    std::string printed() const { return name.empty() ? std::to_string(value) : std::string(name); }
 };
 
 // A list of at most N values that lives inside its owner, so that decoding a frame does not
@@ -61,7 +65,7 @@ struct StatusWordValue {
 
 struct SunSensorValue {
     std::uint8_t status = 0;
-    std::string statusName;
+    std::string_view statusName;
     std::int32_t c = 0;  // C and D as converted, shown whole and signed
     std::int32_t d = 0;
     std::uint8_t rawC = 0;  // their low bytes, which the classification reads

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "decoders/FieldConversion.h"
 
+#include <array>
 #include <limits>
+#include <optional>
 
 namespace decoders {
 namespace {
@@ -10,17 +12,35 @@ bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// The value of each byte as a hexadecimal digit, or -1.
+constexpr std::array<std::int8_t, 256> hexDigits = [] {
+    std::array<std::int8_t, 256> digits{};
+    for (int c = 0; c < 256; ++c) {
+        digits[c] = c >= '0' && c <= '9'   ? static_cast<std::int8_t>(c - '0')
+                    : c >= 'a' && c <= 'f' ? static_cast<std::int8_t>(c - 'a' + 10)
+                    : c >= 'A' && c <= 'F' ? static_cast<std::int8_t>(c - 'A' + 10)
+                                           : std::int8_t{-1};
+    }
+    return digits;
+}();
+
 int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
+    return hexDigits[static_cast<unsigned char>(c)];
+}
+
+// Almost every field is a plain number of two or four digits: read at once.
+std::optional<std::int32_t> plainDigits(std::string_view text) {
+    if (text.size() != 2 && text.size() != 4) {
+        return std::nullopt;
     }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
+    int value = 0;
+    int all = 0;
+    for (const char c : text) {
+        const int digit = hexDigit(c);
+        all |= digit;
+        value = value * 16 + digit;
     }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    return all >= 0 ? std::optional<std::int32_t>(value) : std::nullopt;
 }
 
 // strtol takes "0x" as a prefix only when a hex digit follows; otherwise the "0" alone is
@@ -35,6 +55,9 @@ std::size_t skipPrefix(std::string_view text, std::size_t at) {
 }  // namespace
 
 std::int32_t convertField(std::string_view text) {
+    if (const std::optional<std::int32_t> plain = plainDigits(text)) {
+        return *plain;
+    }
     std::size_t at = 0;
     while (at < text.size() && isSpace(text[at])) {
         ++at;

@@ -49,12 +49,15 @@ std::uint8_t codeOf(const StatusItem& item, std::uint16_t word) {
 
 static_assert(decltype(StatusWordValue::items)::capacity == statusItemCount);
 
-// What an item prints for one code, made once by the record's own getters: its report line
-// and its value, or the decoding error its getter raises.
+// What an item prints for one code, made once by the record's own getters: its report line,
+// its number and name, or the decoding error its getter raises.
 struct ItemText {
     std::string line;
-    StatusItemValue value;
+    std::uint8_t value = 0;
+    std::string name;
     std::optional<std::string> error;
+
+    StatusItemValue valueOf(std::uint8_t code) const { return {code, value, name}; }
 };
 using ItemTexts = std::array<ItemText, 8>;  // an item has at most 3 bits
 
@@ -62,13 +65,17 @@ ItemText itemText(const StatusItem& item, std::uint8_t code) {
     S record;
     record.*item.field = item.mapping != nullptr ? item.mapping[code] : code;
     ItemText text;
+    text.value = record.*item.field;
     try {
-        text.value = {code, record.*item.field, item.name != nullptr ? (record.*item.name)() : ""};
+        text.name = item.name != nullptr ? (record.*item.name)() : "";
     } catch (const space::Exception& error) {
         text.error = error.message;
         return text;
     }
-    text.line.append(item.label).append(item.separator).append(text.value.printed()).append("\r\n");
+    text.line.append(item.label)
+        .append(item.separator)
+        .append(text.valueOf(code).printed())
+        .append("\r\n");
     return text;
 }
 
@@ -119,11 +126,11 @@ void Analyzer::analyzeStatusWord() {
             throw space::Exception(*text.error);
         }
         if (item.field == &S::sunSensorPower) {
-            state.lastSunSensorPower = text.value.value;
+            state.lastSunSensorPower = text.value;
         }
         report(text.line);
         if (decoded != nullptr) {
-            decoded->statusWord->items.push_back(text.value);
+            decoded->statusWord->items.push_back(text.valueOf(codeOf(item, word)));
         }
     }
     report("\r\n");

@@ -2,6 +2,8 @@
 // Fields C and D: the sun sensor's two bytes, read with the power flag of the status word.
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "decoders/Analyzer.h"
 #include "decoders/FieldConversion.h"
@@ -46,6 +48,20 @@ void classifySunSensor(bool powered, space::SatelliteStatus& record) {
     record.sunSensorStatus = imageAcquiring;
 }
 
+// The record's name of each state, made once.
+std::string_view stateName(std::uint8_t status) {
+    static const std::array<std::string, 3> names = [] {
+        std::array<std::string, 3> all;
+        space::SatelliteStatus record;
+        for (std::uint8_t code = 0; code < all.size(); ++code) {
+            record.sunSensorStatus = code;
+            all[code] = record.getSunSensorStatus();
+        }
+        return all;
+    }();
+    return names.at(status);
+}
+
 }  // namespace
 
 void Analyzer::analyzeSunSensor() {
@@ -55,7 +71,7 @@ void Analyzer::analyzeSunSensor() {
     record.sunSensorCRaw = static_cast<std::uint8_t>(c);
     record.sunSensorDRaw = static_cast<std::uint8_t>(d);
     classifySunSensor(state.lastSunSensorPower != 0, record);
-    const std::string name = record.getSunSensorStatus();
+    const std::string_view name = stateName(record.sunSensorStatus);
 
     state.rawC = record.sunSensorCRaw;
     state.rawD = record.sunSensorDRaw;

@@ -148,7 +148,7 @@ std::optional<LaneValue> laneValue(const decoders::DecodedFrame& frame, std::siz
     if (!frame.sunSensor) {
         return std::nullopt;
     }
-    return LaneValue{frame.sunSensor->status, 2, frame.sunSensor->statusName};
+    return LaneValue{frame.sunSensor->status, 2, std::string(frame.sunSensor->statusName)};
 }
 
 double laneY(std::size_t lane, const LaneValue& value) {
@@ -707,10 +707,11 @@ QString PassCharts::describe(const ChartPanel& panel, const Track& track, FrameR
     if (panel.channel != nullptr) {
         const auto& value = check::channelValueIn(*panel.channel, decoded);
         const Health health = panel.channel->meaning.health.at(value->status);
-        text += QStringLiteral("%1: %2  %3 %4")
-                    .arg(channelTitle(*panel.channel),
-                         QString::number(value->value, 'f', panel.channel->report.decimals),
-                         stateSymbol(health), QString::fromStdString(value->statusName));
+        text +=
+            QStringLiteral("%1: %2  %3 %4")
+                .arg(channelTitle(*panel.channel),
+                     QString::number(value->value, 'f', panel.channel->report.decimals),
+                     stateSymbol(health), QString::fromStdString(std::string(value->statusName)));
     } else if (const auto value = laneValue(decoded, track.lane)) {
         text += laneLabel(track.lane) + QStringLiteral(": ") + QString::fromStdString(value->text);
     }

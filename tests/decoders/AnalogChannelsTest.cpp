@@ -44,7 +44,7 @@ class AnalogChannels : public DecoderFixture {
     }
     std::string statusOf(const Channel& channel, const std::string& text) {
         decode(channel, text);
-        return (decoded.*channel.decoded)->statusName;
+        return std::string((decoded.*channel.decoded)->statusName);
     }
 };
 
