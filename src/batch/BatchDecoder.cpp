@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t outputBufferSize = 64 * 1024;
 
 // A field's text as a message shows it: printable, and cut short when it is long.
-std::string shortened(const std::string& text) {
+std::string shortened(std::string_view text) {
     constexpr std::size_t longest = 32;
     return text.size() <= longest ? printable(text) : printable(text.substr(0, longest)) + "...";
 }
@@ -69,6 +69,7 @@ void BatchDecoder::decodeLog(std::istream& log, const std::string& name) {
 int BatchDecoder::decodeLog(const ReadSome& log, const std::string& name) {
     const std::string shownName = printable(name);
     place.name = &shownName;
+    frame.origin = {check::FrameOrigin::Kind::Log, shownName, 0, 0.0};
     // What was decoded is written out before the reader waits for more, so a log that is
     // still being written shows its frames as they come.
     LineReader reader(log, LineReader::defaultLongest, [this] { writeOut(0); });
@@ -97,7 +98,7 @@ void BatchDecoder::say(const std::string& what) {
     errors << (place.text() + ": " + what + '\n');
 }
 
-bool BatchDecoder::fieldsAreClean(const check::FrameTexts& texts) {
+bool BatchDecoder::fieldsAreClean(const check::FieldTexts& texts) {
     bool clean = true;
     for (std::size_t i = 0; i < check::fieldCount; ++i) {
         if (texts[i].empty() || check::isCleanField(i, texts[i])) {
@@ -116,23 +117,22 @@ bool BatchDecoder::fieldsAreClean(const check::FrameTexts& texts) {
 }
 
 void BatchDecoder::decodeLine(std::string_view line) {
-    FrameLine read = readFrameLine(line);
-    if (const auto* bad = std::get_if<BadLine>(&read)) {
-        say(bad->reason);
+    const LineRead read = readFrameLine(line, frame);
+    if (read.kind == LineRead::Kind::Bad) {
+        say(read.reason);
         ++skipped;
         return;
     }
-    auto* frame = std::get_if<LoggedFrame>(&read);
-    if (frame == nullptr) {
+    if (read.kind == LineRead::Kind::NoFrame) {
         return;
     }
-    if (!fieldsAreClean(frame->texts) && strict) {
+    if (!fieldsAreClean(frame.texts) && strict) {
         ++skipped;
         return;
     }
-    frame->origin = {check::FrameOrigin::Kind::Log, *place.name, place.line, 0.0};
-    timed = frame->time.has_value();
-    const check::CheckRecord& record = session.check(std::move(*frame));
+    frame.origin.line = place.line;
+    timed = frame.time.has_value();
+    const check::CheckRecord& record = session.check(frame);
     if (record.decodingError) {
         say(printable(*record.decodingError));
     }

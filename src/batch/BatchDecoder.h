@@ -64,7 +64,7 @@ class BatchDecoder {
 
   private:
     void decodeLine(std::string_view line);
-    bool fieldsAreClean(const check::FrameTexts& texts);
+    bool fieldsAreClean(const check::FieldTexts& texts);
     void say(const std::string& what);
     std::string& output() { return writer ? rows : session.resultText(); }
     void writeOut(std::size_t atLeast);
@@ -76,6 +76,7 @@ class BatchDecoder {
     LogPlace place;
     StreamNotifier notifier;
     check::Session session;
+    check::Frame frame;  // the latest line's; its texts are views of the line
     long skipped = 0;
     bool strict = false;
     bool timed = false;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch/FrameLine.h"
 
-#include <vector>
+#include <array>
 
 #include "check/UtcTime.h"
 
@@ -12,24 +12,40 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// The line's tokens, in a list that each call reuses, so that a line allocates nothing.
-std::vector<std::string_view>& tokensOf(std::string_view line) {
-    thread_local std::vector<std::string_view> tokens;
-    tokens.clear();
-    std::size_t at = 0;
-    while (at < line.size()) {
-        while (at < line.size() && isBlank(line[at])) {
+// The most tokens a frame line has: a date, a clock, VOKA and the eleven fields.
+constexpr std::size_t mostTokens = 14;
+
+// A line's first tokens and how many it has in all.
+struct Tokens {
+    std::array<std::string_view, mostTokens> first;
+    std::size_t count = 0;
+    std::size_t taken = 0;  // how many of the first have been read off the front
+
+    std::size_t left() const { return count - taken; }
+    std::string_view front() const { return first[taken]; }
+    std::string_view operator[](std::size_t i) const { return first[taken + i]; }
+};
+
+Tokens tokensOf(std::string_view line) {
+    Tokens tokens;
+    const char* at = line.data();
+    const char* const end = at + line.size();
+    for (;;) {
+        while (at != end && isBlank(*at)) {
             ++at;
         }
-        const std::size_t start = at;
-        while (at < line.size() && !isBlank(line[at])) {
+        if (at == end) {
+            return tokens;
+        }
+        const char* start = at;
+        while (at != end && !isBlank(*at)) {
             ++at;
         }
-        if (at > start) {
-            tokens.push_back(line.substr(start, at - start));
+        if (tokens.count < mostTokens) {
+            tokens.first[tokens.count] = {start, static_cast<std::size_t>(at - start)};
         }
+        ++tokens.count;
     }
-    return tokens;
 }
 
 bool isDigit(char c) {
@@ -90,9 +106,11 @@ constexpr std::string_view datePattern = "9999-99-99";
 constexpr std::string_view clockPattern = "99:99:99";
 
 // Takes a leading time off the tokens; a token that starts like a date must be a whole time.
-std::variant<std::optional<std::time_t>, BadLine> takeTime(std::vector<std::string_view>& tokens) {
-    if (tokens.empty()) {
-        return std::optional<std::time_t>{};
+// False for a malformed time.
+bool takeTime(Tokens& tokens, std::optional<std::time_t>& time) {
+    time.reset();
+    if (tokens.left() == 0) {
+        return true;
     }
     const std::string_view first = tokens.front();
     const bool dateAlone = matches(first, datePattern);
@@ -100,56 +118,51 @@ std::variant<std::optional<std::time_t>, BadLine> takeTime(std::vector<std::stri
                                 matches(first.substr(0, datePattern.size()), datePattern) &&
                                 upper(first[datePattern.size()]) == 'T';
     if (!dateAlone && !startsWithDate) {
-        return std::optional<std::time_t>{};
+        return true;
     }
-    std::optional<std::time_t> time;
     std::size_t used = 1;
-    if (dateAlone && tokens.size() > 1 && matches(tokens[1], clockPattern)) {
+    if (dateAlone && tokens.left() > 1 && matches(tokens[1], clockPattern)) {
         time = timeOf(first, tokens[1]);
         used = 2;
     } else if (startsWithDate && matches(first, "9999-99-99T99:99:99Z")) {
         time = timeOf(first.substr(0, 10), first.substr(11, 8));
     }
-    if (!time) {
-        return BadLine{"malformed time (give YYYY-MM-DD HH:MM:SS or YYYY-MM-DDTHH:MM:SSZ in UTC)"};
-    }
-    tokens.erase(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(used));
-    return time;
+    tokens.taken += used;
+    return time.has_value();
+}
+
+LineRead bad(std::string reason) {
+    return {LineRead::Kind::Bad, std::move(reason)};
 }
 
 }  // namespace
 
-FrameLine readFrameLine(std::string_view line) {
+LineRead readFrameLine(std::string_view line, check::Frame& frame) {
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
     // A NUL would end the field's text early in the decoders ("A6\0" read as A6).
     if (line.find('\0') != std::string_view::npos) {
-        return BadLine{"NUL byte in the line"};
+        return bad("NUL byte in the line");
     }
-    std::vector<std::string_view>& tokens = tokensOf(line);
-    if (tokens.empty() || tokens.front().front() == '#') {
-        return NoFrame{};
+    Tokens tokens = tokensOf(line);
+    if (tokens.count == 0 || tokens.front().front() == '#') {
+        return {LineRead::Kind::NoFrame, {}};
     }
-    LoggedFrame frame;
-    auto time = takeTime(tokens);
-    if (auto* bad = std::get_if<BadLine>(&time)) {
-        return *bad;
+    if (!takeTime(tokens, frame.time)) {
+        return bad("malformed time (give YYYY-MM-DD HH:MM:SS or YYYY-MM-DDTHH:MM:SSZ in UTC)");
     }
-    frame.time = std::get<std::optional<std::time_t>>(time);
-    if (!tokens.empty() && equalsIgnoringCase(tokens.front(), "VOKA")) {
-        tokens.erase(tokens.begin());
+    if (tokens.left() > 0 && equalsIgnoringCase(tokens.front(), "VOKA")) {
+        ++tokens.taken;
     }
-    if (tokens.size() != check::fieldCount) {
-        return BadLine{"expected 11 fields (H0 H1 H2 H3 H4 A B C D E F), found " +
-                       std::to_string(tokens.size())};
+    if (tokens.left() != check::fieldCount) {
+        return bad("expected 11 fields (H0 H1 H2 H3 H4 A B C D E F), found " +
+                   std::to_string(tokens.left()));
     }
     for (std::size_t i = 0; i < check::fieldCount; ++i) {
-        if (tokens[i] != "-") {
-            frame.texts[i] = tokens[i];
-        }
+        frame.texts[i] = tokens[i] == "-" ? std::string_view{} : tokens[i];
     }
-    return frame;
+    return {LineRead::Kind::Frame, {}};
 }
 
 }  // namespace batch

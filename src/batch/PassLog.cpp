@@ -40,23 +40,24 @@ PassLog readPassLog(std::istream& log, const std::string& name, const check::Clo
     ProblemNotifier notifier(pass);
     check::Session session(notifier, clock, check::Session::History::NotKept);
     std::string text;
+    check::Frame frame;  // its texts are views of text
+    frame.origin = {check::FrameOrigin::Kind::Log, name, 0, 0.0};
     for (long line = 1; std::getline(log, text); ++line) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
             pass.cancelled = true;
             break;
         }
-        FrameLine read = readFrameLine(text);
-        if (const auto* bad = std::get_if<BadLine>(&read)) {
-            pass.problems.push_back({line, bad->reason});
+        LineRead read = readFrameLine(text, frame);
+        if (read.kind == LineRead::Kind::Bad) {
+            pass.problems.push_back({line, std::move(read.reason)});
             continue;
         }
-        auto* frame = std::get_if<LoggedFrame>(&read);
-        if (frame == nullptr) {
+        if (read.kind == LineRead::Kind::NoFrame) {
             continue;
         }
-        frame->origin = {check::FrameOrigin::Kind::Log, name, line, 0.0};
+        frame.origin.line = line;
         notifier.line = line;
-        pass.records.push_back(session.check(std::move(*frame)));
+        pass.records.push_back(session.check(frame));
         if (pass.records.back().decodingError) {
             pass.problems.push_back({line, *pass.records.back().decodingError});
         }
@@ -109,7 +110,7 @@ std::string replayedBlock(const std::vector<check::CheckRecord>& records, std::s
     check::Session session(notifier, check::systemClock, check::Session::History::NotKept);
     for (std::size_t i = 0; i < records.size() && i <= index; ++i) {
         session.resultText().clear();
-        session.check({records[i].texts, records[i].decoded.time, records[i].origin});
+        session.check(check::Frame{records[i].texts, records[i].decoded.time, records[i].origin});
     }
     return std::string(session.lastBlock());
 }

@@ -26,7 +26,7 @@ enum class Heading {
 
 // A frame as every source gives it: the dialog's boxes, a line of a log, a recording.
 struct Frame {
-    FrameTexts texts;                 // empty where the field was not copied
+    FieldTexts texts;                 // empty where the field was not copied
     std::optional<std::time_t> time;  // when it was heard, where the source knows
     FrameOrigin origin;
     Heading heading = Heading::FrameTime;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "decoders/ProgramState.h"
 
@@ -41,5 +42,34 @@ inline constexpr std::array<FrameField, fieldCount> frameFields{{
 
 // The texts of one frame as typed, in frame order (code-page-932 bytes).
 using FrameTexts = std::array<std::string, fieldCount>;
+
+// The same texts as a source hands them to a Check, which copies what it keeps: views of
+// the boxes' texts or of a log's line, which must stay as they are until the Check returns.
+class FieldTexts {
+  public:
+    FieldTexts() = default;
+    FieldTexts(const FrameTexts& texts) {  // NOLINT(google-explicit-constructor): views
+        for (std::size_t i = 0; i < fieldCount; ++i) {
+            views[i] = texts[i];
+        }
+    }
+    FieldTexts(const FrameTexts&& texts) = delete;  // views of a temporary would dangle
+
+    std::string_view& operator[](std::size_t i) { return views[i]; }
+    const std::string_view& operator[](std::size_t i) const { return views[i]; }
+    static constexpr std::size_t size() { return fieldCount; }
+
+    // Copies of the texts, to keep.
+    FrameTexts copies() const {
+        FrameTexts texts;
+        for (std::size_t i = 0; i < fieldCount; ++i) {
+            texts[i] = views[i];
+        }
+        return texts;
+    }
+
+  private:
+    std::array<std::string_view, fieldCount> views{};
+};
 
 }  // namespace check

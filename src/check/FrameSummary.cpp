@@ -152,7 +152,7 @@ bool isCleanField(std::size_t field, std::string_view text) {
     return clean;
 }
 
-FieldReading readField(std::size_t field, const std::string& text) {
+FieldReading readField(std::size_t field, std::string_view text) {
     const auto digits = static_cast<std::size_t>(frameFields[field].digits);
     const bool clean = isCleanField(field, text);
     const auto value = static_cast<std::uint32_t>(decoders::convertField(text));

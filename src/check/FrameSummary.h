@@ -41,7 +41,7 @@ struct FieldReading {
     bool clean;
     std::string readAs;
 };
-FieldReading readField(std::size_t field, const std::string& text);
+FieldReading readField(std::size_t field, std::string_view text);
 // The first half of that alone: whether the text is a clean number of the field's width.
 bool isCleanField(std::size_t field, std::string_view text);
 

@@ -16,13 +16,15 @@ CheckRecord& reused(CheckRecord& record) {
 Session::Session(Notifier& notifier, Clock clock, History history, Report report)
     : notifier(notifier), clock(std::move(clock)), keeping(history), report(report) {}
 
-const CheckRecord& Session::check(Frame frame) {
+const CheckRecord& Session::check(const Frame& frame) {
     lastBlockStart = result.size();
     const std::time_t time = frame.time ? *frame.time : clock();
     const std::time_t heading = frame.heading == Heading::CheckTime ? clock() : time;
     CheckRecord& record = keeping == History::Kept ? checks.emplace_back() : reused(latest);
-    record.texts = std::move(frame.texts);
-    record.origin = std::move(frame.origin);
+    for (std::size_t i = 0; i < fieldCount; ++i) {
+        record.texts[i] = frame.texts[i];
+    }
+    record.origin = frame.origin;
     appendCheck(state, report == Report::Written ? &result : nullptr, record, time, notifier,
                 heading);
     for (const Listener& listener : listeners) {

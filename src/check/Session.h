@@ -34,7 +34,7 @@ class Session {
     // Appends one analysis block for the frame, timed by the frame's own time when it has
     // one and by the clock otherwise, and tells every listener. The heading shows the
     // clock's time instead when the frame asks for Heading::CheckTime.
-    const CheckRecord& check(Frame frame);
+    const CheckRecord& check(const Frame& frame);
 
     // Empties the result text and the field copies; raw values and carried values stay.
     void clear();

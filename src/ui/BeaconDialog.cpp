@@ -251,12 +251,12 @@ void CBeaconDialog::OnCheck() {
         texts[field] = this->*entryTexts[field];
     }
     check::Frame frame{texts, {}, {}};
-    if (heardFrame && heardFrame->texts == texts) {
+    if (heardFrame && heardTexts == texts) {
         frame = *heardFrame;
         frame.heading = check::Heading::CheckTime;
     }
     heardFrame.reset();
-    const check::CheckRecord& outcome = session.check(std::move(frame));
+    const check::CheckRecord& outcome = session.check(frame);
     UpdateData(false);
     resultEdit->showNewestBlock();
     resultEdit->document()->setModified(true);
@@ -271,7 +271,9 @@ void CBeaconDialog::takeHeardFrame(const check::Frame& frame) {
         lineEdit(entryId(field))->setText(fromCp932(frame.texts[field]));
     }
     UpdateData(true);
+    heardTexts = frame.texts.copies();
     heardFrame = frame;
+    heardFrame->texts = heardTexts;
     show();
     raise();
     activateWindow();

@@ -94,7 +94,9 @@ class CBeaconDialog : public TemplateDialog {
     std::string& resultText;  // the Session's
     std::string entryF;
     QIcon dialogIcon;
-    std::optional<check::Frame> heardFrame;  // the frame takeHeardFrame put into the boxes
+    // The frame takeHeardFrame put into the boxes; its texts are views of heardTexts.
+    std::optional<check::Frame> heardFrame;
+    check::FrameTexts heardTexts;
 
     // How much of resultText the result box shows; between two exchanges the handlers only
     // append to resultText or empty it, so the box needs only the rest.

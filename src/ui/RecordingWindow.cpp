@@ -343,8 +343,9 @@ void RecordingWindow::useSelectedFrame() {
         return;
     }
     const morse::HeardFrame& frame = shown->result.frames[static_cast<std::size_t>(row)];
+    const check::FrameTexts texts = boxTextsOf(frame);
     dialog.takeHeardFrame(check::Frame{
-        boxTextsOf(frame), heardTime(frame),
+        texts, heardTime(frame),
         check::FrameOrigin{check::FrameOrigin::Kind::Recording,
                            QFile::encodeName(shown->path).toStdString(), 0, frame.start}});
 }
@@ -361,8 +362,9 @@ void RecordingWindow::checkAllFrames() {
                      [](const auto* a, const auto* b) { return a->start < b->start; });
     const std::string file = QFile::encodeName(shown->path).toStdString();
     for (const morse::HeardFrame* frame : inTime) {
+        const check::FrameTexts texts = boxTextsOf(*frame);
         dialog.takeHeardFrame(check::Frame{
-            boxTextsOf(*frame), heardTime(*frame),
+            texts, heardTime(*frame),
             check::FrameOrigin{check::FrameOrigin::Kind::Recording, file, 0, frame->start}});
         dialog.OnCheck();
     }

@@ -6,7 +6,21 @@
 
 namespace {
 
-using batch::readFrameLine;
+using batch::LineRead;
+
+// A line read on its own, with its frame's texts kept.
+struct Read {
+    LineRead line;
+    check::FrameTexts texts;
+    std::optional<std::time_t> time;
+};
+
+Read readFrameLine(std::string_view line) {
+    check::Frame frame;
+    frame.time = 1;  // a time from an earlier line must not stay
+    LineRead read = batch::readFrameLine(line, frame);
+    return {std::move(read), frame.texts.copies(), frame.time};
+}
 
 TEST(FrameLine, ReadsTheFieldsWithOrWithoutTimeAndVoka) {
     const struct {
@@ -25,23 +39,22 @@ TEST(FrameLine, ReadsTheFieldsWithOrWithoutTimeAndVoka) {
         {"2016-12-31T23:59:60Z 86 A6 00 7F C0 1234 2B75 90 8F 80 80", 1483228799},
     };
     for (const auto& c : cases) {
-        const auto read = readFrameLine(c.line);
-        const auto* frame = std::get_if<batch::LoggedFrame>(&read);
-        ASSERT_NE(frame, nullptr) << c.line;
-        EXPECT_EQ(frame->texts, exampleFrame) << c.line;
-        EXPECT_EQ(frame->time, c.time) << c.line;
+        const Read read = readFrameLine(c.line);
+        ASSERT_EQ(read.line.kind, LineRead::Kind::Frame) << c.line;
+        EXPECT_EQ(read.texts, exampleFrame) << c.line;
+        EXPECT_EQ(read.time, c.time) << c.line;
     }
 }
 
 TEST(FrameLine, DashMarksAFieldNotCopied) {
-    const auto read = readFrameLine("- A6 - - - - - - - - zz");
-    const auto& frame = std::get<batch::LoggedFrame>(read);
-    EXPECT_EQ(frame.texts, (check::FrameTexts{"", "A6", "", "", "", "", "", "", "", "", "zz"}));
+    const Read read = readFrameLine("- A6 - - - - - - - - zz");
+    ASSERT_EQ(read.line.kind, LineRead::Kind::Frame);
+    EXPECT_EQ(read.texts, (check::FrameTexts{"", "A6", "", "", "", "", "", "", "", "", "zz"}));
 }
 
 TEST(FrameLine, SkipsBlankLinesAndComments) {
     for (const char* line : {"", "   ", "\t\r", "# VOKA 86", "  #comment"}) {
-        EXPECT_TRUE(std::holds_alternative<batch::NoFrame>(readFrameLine(line))) << line;
+        EXPECT_EQ(readFrameLine(line).line.kind, LineRead::Kind::NoFrame) << line;
     }
 }
 
@@ -62,26 +75,24 @@ TEST(FrameLine, SaysWhatIsWrongWithABadLine) {
         {"2016-12-31 23:59:61 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
     };
     for (const auto& c : cases) {
-        const auto read = readFrameLine(c.line);
-        const auto* bad = std::get_if<batch::BadLine>(&read);
-        ASSERT_NE(bad, nullptr) << c.line;
-        EXPECT_NE(bad->reason.find(c.reason), std::string::npos) << c.line << ": " << bad->reason;
+        const Read read = readFrameLine(c.line);
+        ASSERT_EQ(read.line.kind, LineRead::Kind::Bad) << c.line;
+        EXPECT_NE(read.line.reason.find(c.reason), std::string::npos)
+            << c.line << ": " << read.line.reason;
     }
 }
 
 TEST(FrameLine, ANulByteMakesTheLineBad) {
     for (const std::string& line : {std::string("86") + '\0' + " A6 00 7F C0 1234 2B75 90 8F 80 80",
                                     std::string("# comment\0", 10), std::string(1, '\0')}) {
-        const auto read = readFrameLine(line);
-        const auto* bad = std::get_if<batch::BadLine>(&read);
-        ASSERT_NE(bad, nullptr);
-        EXPECT_EQ(bad->reason, "NUL byte in the line");
+        const Read read = readFrameLine(line);
+        ASSERT_EQ(read.line.kind, LineRead::Kind::Bad);
+        EXPECT_EQ(read.line.reason, "NUL byte in the line");
     }
 }
 
 TEST(FrameLine, OnlyTheFirstVokaIsTheFrameWord) {
-    const auto read = readFrameLine("VOKA VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80");
-    EXPECT_EQ(std::get<batch::LoggedFrame>(read).texts[0], "VOKA");
+    EXPECT_EQ(readFrameLine("VOKA VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80").texts[0], "VOKA");
 }
 
 }  // namespace

@@ -137,7 +137,8 @@ class RecordingWindowTest : public DialogTest {
                          (static_cast<double>(recordingStart) + recording.sent[1].start)) <= 1.5);
         RecordingNotifier notifier;
         check::Session typed(notifier, [this] { return services->now(); });
-        typed.check(check::Frame{textsOf(sentFrames[1]), {}, {}});
+        const check::FrameTexts texts = textsOf(sentFrames[1]);
+        typed.check(check::Frame{texts, {}, {}});
         QCOMPARE(QString::fromStdString(dialog->analysisText()),
                  QString::fromStdString(typed.resultText()));  // the heading at the Check's time
     }
@@ -178,7 +179,8 @@ class RecordingWindowTest : public DialogTest {
         RecordingNotifier notifier;
         check::Session typed(notifier, [this] { return services->now(); });
         for (const gen::FrameText& frame : sentFrames) {
-            typed.check(check::Frame{textsOf(frame), {}, {}});
+            const check::FrameTexts texts = textsOf(frame);
+            typed.check(check::Frame{texts, {}, {}});
         }
         QCOMPARE(withoutHeadingTimes(dialog->analysisText()),
                  withoutHeadingTimes(typed.resultText()));
