@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch/FrameLine.h"
 
+#include <algorithm>
 #include <array>
 
 #include "check/UtcTime.h"
@@ -86,8 +87,26 @@ std::optional<std::time_t> timeOf(std::string_view date, std::string_view time) 
     if (second == 60 && time.substr(0, 5) == "23:59") {
         second = 59;
     }
-    return check::fromUtc({number(date, 0, 4), number(date, 5, 2), number(date, 8, 2),
-                           number(time, 0, 2), number(time, 3, 2), second});
+    const int hour = number(time, 0, 2);
+    const int minute = number(time, 3, 2);
+    // A log gives the same date line after line: its start is kept with its text.
+    thread_local bool known = false;
+    thread_local std::array<char, 10> knownDate{};
+    thread_local std::time_t knownStart = 0;
+    if (!known || date != std::string_view(knownDate.data(), knownDate.size())) {
+        const std::optional<std::time_t> start =
+            check::fromUtc({number(date, 0, 4), number(date, 5, 2), number(date, 8, 2), 0, 0, 0});
+        if (!start) {
+            return std::nullopt;
+        }
+        std::copy(date.begin(), date.end(), knownDate.begin());
+        knownStart = *start;
+        known = true;
+    }
+    if (hour > 23 || minute > 59 || second > 59) {
+        return std::nullopt;
+    }
+    return knownStart + hour * 3600 + minute * 60 + second;
 }
 
 bool equalsIgnoringCase(std::string_view text, std::string_view upperText) {

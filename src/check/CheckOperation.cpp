@@ -6,22 +6,20 @@
 #include "check/DecodePlan.h"
 #include "check/UtcTime.h"
 #include "decoders/Analyzer.h"
-#include "decoders/Formatting.h"
+#include "decoders/TextWriter.h"
 #include "space/Exception.h"
 
 namespace check {
 namespace {
 
-using decoders::appendHex;
-
-constexpr const char* separatorLine =
+constexpr std::string_view separatorLine =
     "------------------------------------------------------------------------\r\n";
 
 // Every step whose fields are filled in, in frame order. A decoding error does not stop
 // the Check: its message becomes a line of the block and the steps that read the failed one
 // are skipped (the sun sensor cannot be read without this frame's power flag).
-void runDecoders(decoders::Analyzer& analyzer, const FrameTexts& texts, std::string* resultText,
-                 CheckOutcome& outcome) {
+void runDecoders(decoders::Analyzer& analyzer, const FrameTexts& texts,
+                 decoders::TextWriter* report, CheckOutcome& outcome) {
     const unsigned filled = filledFields(texts);
     std::array<bool, decodeStepCount> failed{};
     for (std::size_t i = 0; i < decodePlan.size(); ++i) {
@@ -32,8 +30,9 @@ void runDecoders(decoders::Analyzer& analyzer, const FrameTexts& texts, std::str
         try {
             (analyzer.*step.decode)();
         } catch (const space::Exception& error) {
-            if (resultText != nullptr) {
-                resultText->append(error.message).append("\r\n\r\n");
+            if (report != nullptr) {
+                report->add(error.message);
+                report->add("\r\n\r\n");
             }
             outcome.decodingError = error.message;
             failed[i] = true;
@@ -47,21 +46,31 @@ std::time_t systemClock() {
     return std::time(nullptr);
 }
 
-void appendInputHeading(std::string& resultText, std::time_t now) {
-    resultText += "Input at ";
-    appendUtc(resultText, now);
-    resultText += "UTC\r\n\r\n";
+void writeInputHeading(decoders::TextWriter& report, std::time_t now) {
+    report.add("Input at ");
+    writeUtc(report, now);
+    report.add("UTC\r\n\r\n");
 }
 
-void appendFrameEcho(std::string& echo, const decoders::ProgramState& s) {
-    echo += "VOKA";
+void appendInputHeading(std::string& resultText, std::time_t now) {
+    decoders::TextWriter report(resultText);
+    writeInputHeading(report, now);
+}
+
+void writeFrameEcho(decoders::TextWriter& echo, const decoders::ProgramState& s) {
+    echo.add("VOKA");
     auto add = [&echo](auto raw, int digits) {
-        echo += ' ';
-        appendHex(echo, static_cast<std::uint32_t>(raw), digits);
+        echo.add(' ');
+        echo.addHex(static_cast<std::uint32_t>(raw), digits);
     };
     add(s.rawH0, 2), add(s.rawH1, 2), add(s.rawH2, 2), add(s.rawH3, 2), add(s.rawH4, 2);
     add(s.rawA, 4), add(s.rawB, 4);
     add(s.rawC, 2), add(s.rawD, 2), add(s.rawE, 2), add(s.rawF, 2);
+}
+
+void appendFrameEcho(std::string& text, const decoders::ProgramState& state) {
+    decoders::TextWriter echo(text);
+    writeFrameEcho(echo, state);
 }
 
 void appendCheck(decoders::ProgramState& state, std::string* resultText, CheckRecord& record,
@@ -71,16 +80,19 @@ void appendCheck(decoders::ProgramState& state, std::string* resultText, CheckRe
         state.*frameFields[i].copy = record.texts[i];
     }
     record.decoded.time = time;
-    if (resultText != nullptr) {
-        appendInputHeading(*resultText, headingTime.value_or(time));
+    if (resultText == nullptr) {
+        decoders::Analyzer analyzer(state, nullptr, notifier, &record.decoded);
+        runDecoders(analyzer, record.texts, nullptr, record);
+        return;
     }
-    decoders::Analyzer analyzer(state, resultText, notifier, &record.decoded);
-    runDecoders(analyzer, record.texts, resultText, record);
-    if (resultText != nullptr) {
-        resultText->append("CW Code = \t\t");
-        appendFrameEcho(*resultText, state);
-        resultText->append("\r\n").append(separatorLine);
-    }
+    decoders::TextWriter report(*resultText);
+    writeInputHeading(report, headingTime.value_or(time));
+    decoders::Analyzer analyzer(state, &report, notifier, &record.decoded);
+    runDecoders(analyzer, record.texts, &report, record);
+    report.add("CW Code = \t\t");
+    writeFrameEcho(report, state);
+    report.add("\r\n");
+    report.add(separatorLine);
 }
 
 CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,

@@ -144,12 +144,14 @@ std::vector<SummaryLine> previewField(const decoders::ProgramState& state, const
 }
 
 bool isCleanField(std::size_t field, std::string_view text) {
-    bool clean = text.size() == static_cast<std::size_t>(frameFields[field].digits);
-    for (const char c : text) {
-        clean =
-            clean && ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'));
+    if (text.size() != static_cast<std::size_t>(frameFields[field].digits)) {
+        return false;
     }
-    return clean;
+    int all = 0;
+    for (const char c : text) {
+        all |= decoders::hexDigit(c);
+    }
+    return all >= 0;
 }
 
 FieldReading readField(std::size_t field, std::string_view text) {

@@ -85,7 +85,7 @@ std::optional<std::time_t> fromUtc(const UtcTime& u) {
                                     u.hour * 3600LL + u.minute * 60LL + u.second);
 }
 
-void appendUtc(std::string& text, std::time_t time) {
+void writeUtc(decoders::TextWriter& text, std::time_t time, char between) {
     // The date only changes once a day: a pass of frames reuses its text.
     thread_local long long cachedDays = 0;
     thread_local std::string cachedDate;
@@ -99,15 +99,20 @@ void appendUtc(std::string& text, std::time_t time) {
         appendNumber(cachedDate, utc.month, 2);
         cachedDate += '-';
         appendNumber(cachedDate, utc.day, 2);
-        cachedDate += ' ';
         cachedDays = days;
     }
-    const auto digit = [](long long value) { return static_cast<char>('0' + value); };
-    const std::array<char, 8> clock{digit(rest / 36000),   digit(rest / 3600 % 10), ':',
-                                    digit(rest / 600 % 6), digit(rest / 60 % 10),   ':',
-                                    digit(rest % 60 / 10), digit(rest % 10)};
-    text += cachedDate;
-    text.append(clock.data(), clock.size());
+    text.add(cachedDate);
+    text.add(between);
+    text.addTwoDigits(static_cast<unsigned>(rest / 3600));
+    text.add(':');
+    text.addTwoDigits(static_cast<unsigned>(rest / 60 % 60));
+    text.add(':');
+    text.addTwoDigits(static_cast<unsigned>(rest % 60));
+}
+
+void appendUtc(std::string& text, std::time_t time) {
+    decoders::TextWriter writer(text, 32);
+    writeUtc(writer, time);
 }
 
 }  // namespace check

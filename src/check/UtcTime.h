@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "decoders/TextWriter.h"
+
 namespace check {
 
 // A calendar date and time of day in UTC.
@@ -21,5 +23,7 @@ std::optional<std::time_t> fromUtc(const UtcTime& utc);
 
 // Appends "YYYY-MM-DD HH:MM:SS".
 void appendUtc(std::string& text, std::time_t time);
+// The same with another character between date and time ('T' for ISO 8601).
+void writeUtc(decoders::TextWriter& text, std::time_t time, char between = ' ');
 
 }  // namespace check

@@ -129,13 +129,6 @@ double channelValue(const AnalogChannel& channel, std::uint8_t raw,
 
 namespace {
 
-// Everything a channel's raw code gives, for all 256 codes, and the names of its four states.
-struct ChannelTexts {
-    std::array<double, 256> value{};
-    std::array<std::string, 256> valueText, reportLine, tableValue;
-    std::array<std::string, 4> stateName;
-};
-
 ChannelTexts textsOf(const AnalogChannel& channel) {
     ChannelTexts texts;
     space::SatelliteStatus record;
@@ -158,6 +151,8 @@ ChannelTexts textsOf(const AnalogChannel& channel) {
     return texts;
 }
 
+}  // namespace
+
 const ChannelTexts& textsOfChannel(const AnalogChannel& channel) {
     static const std::array<ChannelTexts, analogChannelCount> all = [] {
         std::array<ChannelTexts, analogChannelCount> texts;
@@ -168,8 +163,6 @@ const ChannelTexts& textsOfChannel(const AnalogChannel& channel) {
     }();
     return all[static_cast<std::size_t>(&channel - analogChannels.data())];
 }
-
-}  // namespace
 
 double channelValue(const AnalogChannel& channel, std::uint8_t raw) {
     return textsOfChannel(channel).value[raw];

@@ -95,6 +95,14 @@ double channelValue(const AnalogChannel& channel, std::uint8_t raw,
 // per run, by the conversion and formatting above and the record's own getters, whatever
 // the caller.
 
+// Everything a channel's raw code gives, for all 256 codes, and the names of its four states.
+struct ChannelTexts {
+    std::array<double, 256> value{};
+    std::array<std::string, 256> valueText, reportLine, tableValue;
+    std::array<std::string, 4> stateName;
+};
+const ChannelTexts& textsOfChannel(const AnalogChannel& channel);
+
 // The engineering value of a raw code, with the record's converter constants.
 double channelValue(const AnalogChannel& channel, std::uint8_t raw);
 // The name of a state code (0 to 3), as the record's getter gives it.

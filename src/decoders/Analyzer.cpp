@@ -16,11 +16,11 @@ constexpr const char* askForDayOrNight =
 
 Analyzer::Analyzer(ProgramState& state, std::string& resultText, Notifier& notifier,
                    DecodedFrame* decoded)
-    : Analyzer(state, &resultText, notifier, decoded) {}
+    : state(state), resultText(&resultText), notifier(notifier), decoded(decoded) {}
 
-Analyzer::Analyzer(ProgramState& state, std::string* resultText, Notifier& notifier,
+Analyzer::Analyzer(ProgramState& state, TextWriter* report, Notifier& notifier,
                    DecodedFrame* decoded)
-    : state(state), resultText(resultText), notifier(notifier), decoded(decoded) {}
+    : state(state), writer(report), notifier(notifier), decoded(decoded) {}
 
 void Analyzer::analyzeSMeter() {
     analyzeChannel(sMeterChannel);
@@ -67,14 +67,14 @@ double Analyzer::analyzeChannel(const AnalogChannel& channel) {
     const ChannelPlaces& places = channel.places;
     const auto raw = static_cast<std::uint8_t>(convertField(state.*places.field));
     const bool daylight = channel.meaning.readsDayNight && getDayNightMode() != 0;
-    const double value = channelValue(channel, raw);
+    const ChannelTexts& texts = textsOfChannel(channel);
+    const double value = texts.value[raw];
     const std::uint8_t status =
         channel.meaning.classify({raw, value, daylight, state.lastBatteryVoltage});
     state.*places.rawSlot = raw;
-    report(channelReportLine(channel, raw));
+    report(texts.reportLine[raw]);
     if (decoded != nullptr) {
-        decoded->*places.decoded =
-            ChannelValue{raw, value, status, channelStateName(channel, status)};
+        decoded->*places.decoded = ChannelValue{raw, value, status, texts.stateName.at(status)};
     }
     return value;
 }

@@ -7,6 +7,7 @@
 #include "decoders/DecodedFrame.h"
 #include "decoders/Notifier.h"
 #include "decoders/ProgramState.h"
+#include "decoders/TextWriter.h"
 
 namespace decoders {
 
@@ -20,10 +21,9 @@ class Analyzer {
   public:
     Analyzer(ProgramState& state, std::string& resultText, Notifier& notifier,
              DecodedFrame* decoded = nullptr);
-    // Without a result text (nullptr) the decoders only fill the DecodedFrame, for outputs
-    // that do not show the report.
-    Analyzer(ProgramState& state, std::string* resultText, Notifier& notifier,
-             DecodedFrame* decoded);
+    // The same through the caller's writer on the result text. Without one (nullptr) the
+    // decoders only fill the DecodedFrame, for outputs that do not show the report.
+    Analyzer(ProgramState& state, TextWriter* report, Notifier& notifier, DecodedFrame* decoded);
 
     void analyzeSMeter();
     void analyzeBatteryVoltage();
@@ -44,13 +44,16 @@ class Analyzer {
   private:
     double analyzeChannel(const AnalogChannel& channel);
     void report(std::string_view text) {
-        if (resultText != nullptr) {
+        if (writer != nullptr) {
+            writer->add(text);
+        } else if (resultText != nullptr) {
             resultText->append(text);
         }
     }
 
     ProgramState& state;
-    std::string* resultText;
+    std::string* resultText = nullptr;
+    TextWriter* writer = nullptr;
     Notifier& notifier;
     DecodedFrame* decoded;
 };

@@ -12,22 +12,6 @@ bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// The value of each byte as a hexadecimal digit, or -1.
-constexpr std::array<std::int8_t, 256> hexDigits = [] {
-    std::array<std::int8_t, 256> digits{};
-    for (int c = 0; c < 256; ++c) {
-        digits[c] = c >= '0' && c <= '9'   ? static_cast<std::int8_t>(c - '0')
-                    : c >= 'a' && c <= 'f' ? static_cast<std::int8_t>(c - 'a' + 10)
-                    : c >= 'A' && c <= 'F' ? static_cast<std::int8_t>(c - 'A' + 10)
-                                           : std::int8_t{-1};
-    }
-    return digits;
-}();
-
-int hexDigit(char c) {
-    return hexDigits[static_cast<unsigned char>(c)];
-}
-
 // Almost every field is a plain number of two or four digits: read at once.
 std::optional<std::int32_t> plainDigits(std::string_view text) {
     if (text.size() != 2 && text.size() != 4) {

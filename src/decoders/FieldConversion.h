@@ -1,10 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
 namespace decoders {
+
+// The value of each byte as a hexadecimal digit, or -1.
+inline constexpr std::array<std::int8_t, 256> hexDigits = [] {
+    std::array<std::int8_t, 256> digits{};
+    for (int c = 0; c < 256; ++c) {
+        digits[c] = c >= '0' && c <= '9'   ? static_cast<std::int8_t>(c - '0')
+                    : c >= 'a' && c <= 'f' ? static_cast<std::int8_t>(c - 'a' + 10)
+                    : c >= 'A' && c <= 'F' ? static_cast<std::int8_t>(c - 'A' + 10)
+                                           : std::int8_t{-1};
+    }
+    return digits;
+}();
+
+inline int hexDigit(char c) {
+    return hexDigits[static_cast<unsigned char>(c)];
+}
 
 // Converts a frame field's text as strtol does with base 16, but to a signed 32-bit value
 // whatever the width of long: leading white space, one optional sign, an optional "0x",

@@ -108,32 +108,67 @@ void Analyzer::analyzeUplinkCommand() {
     }
 }
 
+namespace {
+
+// All that a status word gives, made from the item texts above: its report lines up to the
+// first item whose code has no name, its items, and the sun sensor power flag if reached.
+struct WordBlock {
+    std::string text;
+    InlineList<StatusItemValue, statusItemCount> items;
+    std::optional<std::uint8_t> sunSensorPower;
+    const std::string* error = nullptr;  // the message of the item without a name
+};
+
+WordBlock blockOf(std::uint16_t word) {
+    WordBlock block;
+    block.text.append("<VOKA-I Status>\t\t\t\t").append(HexText(word, 4).view()).append("\r\n");
+    for (std::size_t i = 0; i < statusItemCount; ++i) {
+        const StatusItem& item = statusItems[i];
+        const ItemText& text = itemTexts()[i][codeOf(item, word)];
+        if (text.error) {
+            block.error = &*text.error;
+            return block;
+        }
+        if (item.field == &S::sunSensorPower) {
+            block.sunSensorPower = text.value;
+        }
+        block.text.append(text.line);
+        block.items.push_back(text.valueOf(codeOf(item, word)));
+    }
+    block.text.append("\r\n");
+    return block;
+}
+
+// The block of a word. A pass sends the same status word frame after frame, so the latest
+// block is kept.
+const WordBlock& blockOfWord(std::uint16_t word) {
+    thread_local std::optional<std::uint16_t> latestWord;
+    thread_local WordBlock latest;
+    if (latestWord != word) {
+        latest = blockOf(word);
+        latestWord = word;
+    }
+    return latest;
+}
+
+}  // namespace
+
 // The block: a heading with the word, then each item's line, as far as the items have names.
 void Analyzer::analyzeStatusWord() {
     const std::int32_t value = convertField(state.fieldB);
     const std::uint16_t word = wordOf(value);
     state.rawB = value;
+    const WordBlock& block = blockOfWord(word);
+    report(block.text);
+    if (block.sunSensorPower) {
+        state.lastSunSensorPower = *block.sunSensorPower;
+    }
     if (decoded != nullptr) {
-        decoded->statusWord = StatusWordValue{value, word, {}};
+        decoded->statusWord = StatusWordValue{value, word, block.items};
     }
-    report("<VOKA-I Status>\t\t\t\t");
-    report(HexText(word, 4).view());
-    report("\r\n");
-    for (std::size_t i = 0; i < statusItemCount; ++i) {
-        const StatusItem& item = statusItems[i];
-        const ItemText& text = itemTexts()[i][codeOf(item, word)];
-        if (text.error) {
-            throw space::Exception(*text.error);
-        }
-        if (item.field == &S::sunSensorPower) {
-            state.lastSunSensorPower = text.value;
-        }
-        report(text.line);
-        if (decoded != nullptr) {
-            decoded->statusWord->items.push_back(text.valueOf(codeOf(item, word)));
-        }
+    if (block.error != nullptr) {
+        throw space::Exception(*block.error);
     }
-    report("\r\n");
 }
 
 }  // namespace decoders

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "decoders/TextWriter.h"
+
 #include "check/UtcTime.h"
 #include "check/writers/TelemetryColumns.h"
 
@@ -10,19 +12,23 @@ namespace check {
 namespace {
 
 // RFC 4180: a cell with a comma, a quote or a line break is quoted, its quotes doubled.
-void appendCell(std::string& row, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-        row.append(cell);
+void writeCell(decoders::TextWriter& row, std::string_view cell) {
+    bool plain = true;
+    for (const char c : cell) {
+        plain = plain && c != ',' && c != '"' && c != '\r' && c != '\n';
+    }
+    if (plain) {
+        row.add(cell);
         return;
     }
-    row += '"';
+    row.add('"');
     for (const char c : cell) {
-        row += c;
+        row.add(c);
         if (c == '"') {
-            row += '"';
+            row.add('"');
         }
     }
-    row += '"';
+    row.add('"');
 }
 
 }  // namespace
@@ -41,30 +47,30 @@ const std::string& csvHeader() {
     return header;
 }
 
-void appendCsvRow(std::string& row, const CheckRecord& record) {
+void appendCsvRow(std::string& text, const CheckRecord& record) {
     const decoders::DecodedFrame& frame = record.decoded;
+    decoders::TextWriter row(text);
     // "2010-01-02T03:04:05": ISO 8601 without the zone, which spreadsheets read as a date and
     // time (the column's name says UTC); with a blank or a "Z" LibreOffice keeps it as text.
-    const std::size_t time = row.size();
-    appendUtc(row, frame.time);
-    row[time + 10] = 'T';
+    writeUtc(row, frame.time, 'T');
     for (std::size_t field = 0; field < fieldCount; ++field) {
-        row += ',';
+        row.add(',');
         // "0x" keeps "43E4" from turning into a number in scientific notation and "0086" from
         // losing its zeros.
         if (const std::optional<std::uint32_t> raw = rawValue(frame, field)) {
-            row.append("0x").append(decoders::HexText(*raw, frameFields[field].digits).view());
+            row.add("0x");
+            row.addHex(*raw, frameFields[field].digits);
         }
     }
     visitTelemetry(&frame, [&row](std::string_view /*name*/, const CellView& view) {
-        row += ',';
-        appendCell(row, view.text);
+        row.add(',');
+        writeCell(row, view.text);
     });
-    row += ',';
+    row.add(',');
     if (record.decodingError) {
-        appendCell(row, *record.decodingError);
+        writeCell(row, *record.decodingError);
     }
-    row += "\r\n";
+    row.add("\r\n");
 }
 
 std::string csvRow(const CheckRecord& record) {

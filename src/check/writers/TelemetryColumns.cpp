@@ -8,6 +8,23 @@
 
 namespace check {
 
+const std::array<std::string, 2>& columns::channelColumnNames(
+    const decoders::AnalogChannel& channel) {
+    static const auto all = [] {
+        std::array<std::array<std::string, 2>, decoders::analogChannelCount> names;
+        for (std::size_t c = 0; c < names.size(); ++c) {
+            const decoders::ChannelNames& channelNames = decoders::analogChannels[c].names;
+            names[c][0] = channelNames.key;
+            if (!channelNames.unit.empty()) {
+                names[c][0].append("_").append(channelNames.unit);
+            }
+            names[c][1] = std::string(channelNames.key) + "_status";
+        }
+        return names;
+    }();
+    return all[static_cast<std::size_t>(&channel - decoders::analogChannels.data())];
+}
+
 const std::vector<TelemetryColumn>& telemetryColumns() {
     static const std::vector<TelemetryColumn> all = [] {
         std::vector<TelemetryColumn> columns;

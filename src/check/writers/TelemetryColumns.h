@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <ctime>
 #include <functional>
 #include <optional>
@@ -56,23 +57,21 @@ std::string shortestText(double value);
 
 namespace columns {
 
-// A channel's columns: "<key>_<unit>" (or "<key>") and "<key>_status".
+// A channel's two column names, "<key>_<unit>" (or "<key>") and "<key>_status".
+const std::array<std::string, 2>& channelColumnNames(const decoders::AnalogChannel& channel);
+
 template <typename Cell>
 void channel(const decoders::AnalogChannel& channel, const decoders::DecodedFrame* frame,
              Cell& cell) {
-    const auto& names = channel.names;
     const auto* value = frame != nullptr && frame->*channel.places.decoded
                             ? &*(frame->*channel.places.decoded)
                             : nullptr;
-    std::string name(names.key);
-    if (!names.unit.empty()) {
-        name.append("_").append(names.unit);
-    }
-    cell(name, value != nullptr
-                   ? CellView{decoders::channelTableValue(channel, value->raw), value->value}
-                   : CellView{});
-    cell(name.assign(names.key).append("_status"),
-         value != nullptr ? CellView{value->statusName, value->status} : CellView{});
+    const std::array<std::string, 2>& names = channelColumnNames(channel);
+    cell(names[0],
+         value != nullptr
+             ? CellView{decoders::textsOfChannel(channel).tableValue[value->raw], value->value}
+             : CellView{});
+    cell(names[1], value != nullptr ? CellView{value->statusName, value->status} : CellView{});
 }
 
 template <typename Cell>

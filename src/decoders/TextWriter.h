@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace decoders {
+
+// Appends many short pieces to a text at the cost of a copy each. The text is lengthened
+// ahead of the writing in large steps and cut back to what was written when the writer
+// ends; until then it holds zero bytes past the writing, so nothing else may read or change
+// it while a writer is open on it.
+class TextWriter {
+  public:
+    explicit TextWriter(std::string& text, std::size_t ahead = 1024) : text(text), at(text.size()) {
+        text.resize(at + ahead);
+    }
+    ~TextWriter() { text.resize(at); }
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
+
+    void add(std::string_view piece) {
+        copy(room(piece.size()), piece.data(), piece.size());
+        at += piece.size();
+    }
+    void add(char c) {
+        *room(1) = c;
+        ++at;
+    }
+    // Upper-case hexadecimal, zero-padded to at least minDigits digits (printf's "%0NX").
+    void addHex(std::uint32_t value, int minDigits) {
+        static constexpr char digits[] = "0123456789ABCDEF";
+        if (minDigits == 2 && value < 0x100) {  // the common case: a byte
+            char* out = room(2);
+            out[0] = digits[value >> 4];
+            out[1] = digits[value & 0xF];
+            at += 2;
+            return;
+        }
+        int count = 1;
+        while (count < 8 && (value >> (4 * count)) != 0) {
+            ++count;
+        }
+        count = std::max(count, std::min(minDigits, 8));
+        char* out = room(static_cast<std::size_t>(count));
+        for (int i = count - 1; i >= 0; --i, value >>= 4) {
+            out[i] = digits[value & 0xF];
+        }
+        at += static_cast<std::size_t>(count);
+    }
+    // Two decimal digits of a number below 100.
+    void addTwoDigits(unsigned value) {
+        char* out = room(2);
+        out[0] = static_cast<char>('0' + value / 10);
+        out[1] = static_cast<char>('0' + value % 10);
+        at += 2;
+    }
+
+  private:
+    // memcpy, with the short copies that make up a report done in place: two copies of a
+    // fixed size that overlap cover any length between that size and twice it.
+    static void copy(char* to, const char* from, std::size_t n) {
+        if (n > 64) {
+            std::memcpy(to, from, n);
+        } else if (n >= 16) {
+            copyOverlapping<16>(to, from, n);
+        } else if (n >= 4) {
+            copyOverlapping<4>(to, from, n);
+        } else {
+            for (std::size_t i = 0; i < n; ++i) {
+                to[i] = from[i];
+            }
+        }
+    }
+    // n from size to 4 * size.
+    template <std::size_t size>
+    static void copyOverlapping(char* to, const char* from, std::size_t n) {
+        if (n > 2 * size) {
+            std::memcpy(to, from, 2 * size);
+            std::memcpy(to + n - 2 * size, from + n - 2 * size, 2 * size);
+        } else {
+            std::memcpy(to, from, size);
+            std::memcpy(to + n - size, from + n - size, size);
+        }
+    }
+
+    // Room for n more bytes at the end of the writing.
+    char* room(std::size_t n) {
+        if (text.size() - at < n) {
+            text.resize(std::max(text.size() * 2, at + n));
+        }
+        return text.data() + at;
+    }
+
+    std::string& text;
+    std::size_t at;
+};
+
+}  // namespace decoders
