@@ -2,6 +2,7 @@
 #include "check/CheckOperation.h"
 
 #include <array>
+#include <cstring>
 
 #include "check/DecodePlan.h"
 #include "check/UtcTime.h"
@@ -58,14 +59,19 @@ void appendInputHeading(std::string& resultText, std::time_t now) {
 }
 
 void writeFrameEcho(decoders::TextWriter& echo, const decoders::ProgramState& s) {
-    echo.add("VOKA");
-    auto add = [&echo](auto raw, int digits) {
-        echo.add(' ');
-        echo.addHex(static_cast<std::uint32_t>(raw), digits);
-    };
-    add(s.rawH0, 2), add(s.rawH1, 2), add(s.rawH2, 2), add(s.rawH3, 2), add(s.rawH4, 2);
-    add(s.rawA, 4), add(s.rawB, 4);
-    add(s.rawC, 2), add(s.rawD, 2), add(s.rawE, 2), add(s.rawF, 2);
+    // "VOKA", then each field after a blank, in at most 8 digits.
+    echo.write(4 + fieldCount * 9, [&s](char* to) {
+        std::memcpy(to, "VOKA", 4);
+        to += 4;
+        auto add = [&to](auto raw, int digits) {
+            *to++ = ' ';
+            to = decoders::TextWriter::hex(to, static_cast<std::uint32_t>(raw), digits);
+        };
+        add(s.rawH0, 2), add(s.rawH1, 2), add(s.rawH2, 2), add(s.rawH3, 2), add(s.rawH4, 2);
+        add(s.rawA, 4), add(s.rawB, 4);
+        add(s.rawC, 2), add(s.rawD, 2), add(s.rawE, 2), add(s.rawF, 2);
+        return to;
+    });
 }
 
 void appendFrameEcho(std::string& text, const decoders::ProgramState& state) {
@@ -77,7 +83,7 @@ void appendCheck(decoders::ProgramState& state, std::string* resultText, CheckRe
                  std::time_t time, decoders::Notifier& notifier,
                  std::optional<std::time_t> headingTime) {
     for (std::size_t i = 0; i < fieldCount; ++i) {
-        state.*frameFields[i].copy = record.texts[i];
+        decoders::assignText(state.*frameFields[i].copy, record.texts[i]);
     }
     record.decoded.time = time;
     if (resultText == nullptr) {

@@ -143,17 +143,6 @@ std::vector<SummaryLine> previewField(const decoders::ProgramState& state, const
     return {};
 }
 
-bool isCleanField(std::size_t field, std::string_view text) {
-    if (text.size() != static_cast<std::size_t>(frameFields[field].digits)) {
-        return false;
-    }
-    int all = 0;
-    for (const char c : text) {
-        all |= decoders::hexDigit(c);
-    }
-    return all >= 0;
-}
-
 FieldReading readField(std::size_t field, std::string_view text) {
     const auto digits = static_cast<std::size_t>(frameFields[field].digits);
     const bool clean = isCleanField(field, text);

@@ -8,6 +8,7 @@
 
 #include "check/CheckOperation.h"
 #include "check/FrameFields.h"
+#include "decoders/FieldConversion.h"
 #include "decoders/ProgramState.h"
 
 namespace check {
@@ -43,6 +44,15 @@ struct FieldReading {
 };
 FieldReading readField(std::size_t field, std::string_view text);
 // The first half of that alone: whether the text is a clean number of the field's width.
-bool isCleanField(std::size_t field, std::string_view text);
+inline bool isCleanField(std::size_t field, std::string_view text) {
+    if (text.size() != static_cast<std::size_t>(frameFields[field].digits)) {
+        return false;
+    }
+    int all = 0;
+    for (const char c : text) {
+        all |= decoders::hexDigit(c);
+    }
+    return all >= 0;
+}
 
 }  // namespace check

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "check/Session.h"
 
+#include "decoders/TextWriter.h"
+
 namespace check {
 namespace {
 
@@ -22,7 +24,7 @@ const CheckRecord& Session::check(const Frame& frame) {
     const std::time_t heading = frame.heading == Heading::CheckTime ? clock() : time;
     CheckRecord& record = keeping == History::Kept ? checks.emplace_back() : reused(latest);
     for (std::size_t i = 0; i < fieldCount; ++i) {
-        record.texts[i] = frame.texts[i];
+        decoders::assignText(record.texts[i], frame.texts[i]);
     }
     record.origin = frame.origin;
     appendCheck(state, report == Report::Written ? &result : nullptr, record, time, notifier,

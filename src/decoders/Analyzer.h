@@ -50,6 +50,15 @@ class Analyzer {
             resultText->append(text);
         }
     }
+    // Appends at most `most` bytes that write(char* to) writes (see TextWriter::write).
+    template <typename Write>
+    void reportWritten(std::size_t most, Write&& write) {
+        if (writer != nullptr) {
+            writer->write(most, write);
+        } else if (resultText != nullptr) {
+            TextWriter(*resultText, most).write(most, write);
+        }
+    }
 
     ProgramState& state;
     std::string* resultText = nullptr;

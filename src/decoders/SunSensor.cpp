@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Fields C and D: the sun sensor's two bytes, read with the power flag of the status word.
 #include <array>
+#include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -25,6 +27,11 @@ constexpr std::array<std::array<std::uint8_t, 2>, 4> blankPairs{{
 constexpr std::uint8_t imageBlank = 0;
 constexpr std::uint8_t imageAcquiring = 1;
 constexpr std::uint8_t sensorOff = 2;
+
+char* put(char* to, std::string_view text) {
+    std::memcpy(to, text.data(), text.size());
+    return to + text.size();
+}
 
 bool inPair(std::uint8_t byte, const std::array<std::uint8_t, 2>& pair) {
     return byte == pair[0] || byte == pair[1];
@@ -76,13 +83,12 @@ void Analyzer::analyzeSunSensor() {
     state.rawC = record.sunSensorCRaw;
     state.rawD = record.sunSensorDRaw;
     // The values are shown whole and signed, not reduced to their low byte.
-    report("Sun Sensor Status =\t\t");
-    report(name);
-    report("\t\t");
-    report(DecimalText(c).view());
-    report(", ");
-    report(DecimalText(d).view());
-    report("\r\n\r\n");
+    reportWritten(64 + name.size(), [&](char* to) {
+        to = put(to, "Sun Sensor Status =\t\t");
+        to = put(put(to, name), "\t\t");
+        to = put(std::to_chars(to, to + 11, c).ptr, ", ");
+        return put(std::to_chars(to, to + 11, d).ptr, "\r\n\r\n");
+    });
     if (decoded != nullptr) {
         decoded->sunSensor = SunSensorValue{
             record.sunSensorStatus, name, c, d, record.sunSensorCRaw, record.sunSensorDRaw};

@@ -34,24 +34,31 @@ class TextWriter {
     }
     // Upper-case hexadecimal, zero-padded to at least minDigits digits (printf's "%0NX").
     void addHex(std::uint32_t value, int minDigits) {
+        write(8, [value, minDigits](char* to) { return hex(to, value, minDigits); });
+    }
+    // The same written at to, at most 8 bytes; gives the end.
+    static char* hex(char* to, std::uint32_t value, int minDigits) {
         static constexpr char digits[] = "0123456789ABCDEF";
         if (minDigits == 2 && value < 0x100) {  // the common case: a byte
-            char* out = room(2);
-            out[0] = digits[value >> 4];
-            out[1] = digits[value & 0xF];
-            at += 2;
-            return;
+            to[0] = digits[value >> 4];
+            to[1] = digits[value & 0xF];
+            return to + 2;
         }
         int count = 1;
         while (count < 8 && (value >> (4 * count)) != 0) {
             ++count;
         }
         count = std::max(count, std::min(minDigits, 8));
-        char* out = room(static_cast<std::size_t>(count));
         for (int i = count - 1; i >= 0; --i, value >>= 4) {
-            out[i] = digits[value & 0xF];
+            to[i] = digits[value & 0xF];
         }
-        at += static_cast<std::size_t>(count);
+        return to + count;
+    }
+    // At most `most` bytes written by write(char* to), which gives the end of what it wrote.
+    template <typename Write>
+    void write(std::size_t most, Write&& write) {
+        char* to = room(most);
+        at += static_cast<std::size_t>(write(to) - to);
     }
     // Two decimal digits of a number below 100.
     void addTwoDigits(unsigned value) {
@@ -61,7 +68,6 @@ class TextWriter {
         at += 2;
     }
 
-  private:
     // memcpy, with the short copies that make up a report done in place: two copies of a
     // fixed size that overlap cover any length between that size and twice it.
     static void copy(char* to, const char* from, std::size_t n) {
@@ -89,6 +95,7 @@ class TextWriter {
         }
     }
 
+  private:
     // Room for n more bytes at the end of the writing.
     char* room(std::size_t n) {
         if (text.size() - at < n) {
@@ -100,5 +107,17 @@ class TextWriter {
     std::string& text;
     std::size_t at;
 };
+
+// Makes text equal to from. A field's text has the same length frame after frame, and then
+// its bytes are overwritten in place, without the string's general assignment.
+inline void assignText(std::string& text, std::string_view from) {
+    if (text.data() == from.data()) {
+        text.resize(from.size());
+    } else if (text.size() == from.size()) {
+        TextWriter::copy(text.data(), from.data(), from.size());
+    } else {
+        text.assign(from);
+    }
+}
 
 }  // namespace decoders
