@@ -143,6 +143,7 @@ ChannelTexts textsOf(const AnalogChannel& channel) {
         appendHex(line, raw, 2);
         line.append(report.lineEnd);
         texts.tableValue[code] = formatSignificant(value, 6);
+        texts.shortestValue[code] = formatShortest(value);
     }
     for (std::uint8_t status = 0; status < texts.stateName.size(); ++status) {
         record.*channel.places.status = status;

@@ -99,6 +99,7 @@ double channelValue(const AnalogChannel& channel, std::uint8_t raw,
 struct ChannelTexts {
     std::array<double, 256> value{};
     std::array<std::string, 256> valueText, reportLine, tableValue;
+    std::array<std::string, 256> shortestValue;  // the shortest text that reads back the same
     std::array<std::string, 4> stateName;
 };
 const ChannelTexts& textsOfChannel(const AnalogChannel& channel);

@@ -20,6 +20,12 @@ std::string formatSignificant(double value, int digits) {
     return {buffer.data(), result.ptr};
 }
 
+std::string formatShortest(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
+}
+
 HexText::HexText(std::uint32_t value, int minDigits) {
     static constexpr char hexDigits[] = "0123456789ABCDEF";
     do {

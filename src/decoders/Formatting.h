@@ -17,6 +17,9 @@ std::string formatFixed(double value, int decimals);
 // printf's "%.Ng": the value to N significant digits, trailing zeros dropped.
 std::string formatSignificant(double value, int digits);
 
+// The shortest text that reads back to the same double (std::to_chars without a format).
+std::string formatShortest(double value);
+
 // printf's "%0NX": upper-case hexadecimal, zero-padded to at least minDigits digits (at most
 // 8), made without allocating.
 class HexText {

@@ -119,15 +119,19 @@ struct WordBlock {
     const std::string* error = nullptr;  // the message of the item without a name
 };
 
-WordBlock blockOf(std::uint16_t word) {
-    WordBlock block;
+// Fills the block in place, so that its text keeps what it allocated.
+void fillBlock(WordBlock& block, std::uint16_t word) {
+    block.text.clear();
+    block.items = {};
+    block.sunSensorPower.reset();
+    block.error = nullptr;
     block.text.append("<VOKA-I Status>\t\t\t\t").append(HexText(word, 4).view()).append("\r\n");
     for (std::size_t i = 0; i < statusItemCount; ++i) {
         const StatusItem& item = statusItems[i];
         const ItemText& text = itemTexts()[i][codeOf(item, word)];
         if (text.error) {
             block.error = &*text.error;
-            return block;
+            return;
         }
         if (item.field == &S::sunSensorPower) {
             block.sunSensorPower = text.value;
@@ -136,7 +140,6 @@ WordBlock blockOf(std::uint16_t word) {
         block.items.push_back(text.valueOf(codeOf(item, word)));
     }
     block.text.append("\r\n");
-    return block;
 }
 
 // The block of a word. A pass sends the same status word frame after frame, so the latest
@@ -145,7 +148,7 @@ const WordBlock& blockOfWord(std::uint16_t word) {
     thread_local std::optional<std::uint16_t> latestWord;
     thread_local WordBlock latest;
     if (latestWord != word) {
-        latest = blockOf(word);
+        fillBlock(latest, word);
         latestWord = word;
     }
     return latest;

@@ -24,11 +24,11 @@ class TextWriter {
     TextWriter(const TextWriter&) = delete;
     TextWriter& operator=(const TextWriter&) = delete;
 
-    void add(std::string_view piece) {
+    [[gnu::always_inline]] void add(std::string_view piece) {
         copy(room(piece.size()), piece.data(), piece.size());
         at += piece.size();
     }
-    void add(char c) {
+    [[gnu::always_inline]] void add(char c) {
         *room(1) = c;
         ++at;
     }
@@ -97,12 +97,13 @@ class TextWriter {
 
   private:
     // Room for n more bytes at the end of the writing.
-    char* room(std::size_t n) {
-        if (text.size() - at < n) {
-            text.resize(std::max(text.size() * 2, at + n));
+    [[gnu::always_inline]] char* room(std::size_t n) {
+        if (text.size() - at < n) [[unlikely]] {
+            grow(n);
         }
         return text.data() + at;
     }
+    void grow(std::size_t n) { text.resize(std::max(text.size() * 2, at + n)); }
 
     std::string& text;
     std::size_t at;

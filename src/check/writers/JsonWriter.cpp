@@ -9,59 +9,63 @@
 #include "check/writers/TelemetryColumns.h"
 #include "decoders/Formatting.h"
 #include "decoders/StatusItems.h"
+#include "decoders/TextWriter.h"
 
 namespace check {
 namespace {
 
 using decoders::DecodedFrame;
+using decoders::TextWriter;
 
 // Writes one JSON object straight into the output, member by member.
 class Object {
   public:
-    explicit Object(std::string& out) : out(out) { out += '{'; }
-    ~Object() { out += '}'; }
+    explicit Object(TextWriter& out) : out(out) { out.add('{'); }
+    ~Object() { out.add('}'); }
     Object(const Object&) = delete;
     Object& operator=(const Object&) = delete;
 
     // Starts a member; its value follows. Keys are the program's own plain identifiers.
-    std::string& key(std::string_view name) {
-        out.append(first ? "\"" : ",\"").append(name).append("\":");
+    TextWriter& key(std::string_view name) {
+        out.add(first ? "\"" : ",\"");
+        out.add(name);
+        out.add("\":");
         first = false;
         return out;
     }
     void text(std::string_view name, std::string_view value) { string(key(name), value); }
-    void number(std::string_view name, std::string_view digits) { key(name).append(digits); }
+    void number(std::string_view name, std::string_view digits) { key(name).add(digits); }
     void number(std::string_view name, std::int32_t value) {
-        key(name).append(decoders::DecimalText(value).view());
+        key(name).add(decoders::DecimalText(value).view());
     }
-    void null(std::string_view name) { key(name).append("null"); }
+    void null(std::string_view name) { key(name).add("null"); }
 
     // A JSON string. The decoders' texts are ASCII; any other byte passes through unchanged.
-    static void string(std::string& out, std::string_view text) {
-        out += '"';
+    static void string(TextWriter& out, std::string_view text) {
+        out.add('"');
         std::size_t plain = 0;  // the start of a run of characters that need no escape
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char c = text[i];
             if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) {
                 continue;
             }
-            out.append(text.substr(plain, i - plain));
+            out.add(text.substr(plain, i - plain));
             plain = i + 1;
             if (c == '"' || c == '\\') {
-                out += '\\';
-                out += c;
+                out.add('\\');
+                out.add(c);
             } else {
                 std::array<char, 8> escape{};
                 std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(c));
-                out += escape.data();
+                out.add(escape.data());
             }
         }
-        out.append(text.substr(plain));
-        out += '"';
+        out.add(text.substr(plain));
+        out.add('"');
     }
 
   private:
-    std::string& out;
+    TextWriter& out;
     bool first = true;
 };
 
@@ -79,7 +83,7 @@ std::string_view healthName(decoders::Health health) {
     return "not copied";
 }
 
-void state(std::string& out, unsigned code, std::string_view name) {
+void state(TextWriter& out, unsigned code, std::string_view name) {
     Object state(out);
     state.number("code", static_cast<std::int32_t>(code));
     state.text("name", name);
@@ -93,7 +97,7 @@ void channel(Object& object, const decoders::AnalogChannel& channel, const Decod
     }
     Object item(object.key(channel.names.key));
     item.number("raw", value->raw);
-    item.number("value", shortestText(value->value));
+    item.number("value", decoders::textsOfChannel(channel).shortestValue[value->raw]);
     item.text("unit", channel.names.unit);
     state(item.key("state"), value->status, value->statusName);
     item.text("health", healthName(channel.meaning.health[value->status]));
@@ -169,14 +173,14 @@ void raws(Object& object, const DecodedFrame& frame) {
 
 }  // namespace
 
-void appendJsonObject(std::string& out, const CheckRecord& record) {
+void appendJsonObject(std::string& text, const CheckRecord& record) {
     const DecodedFrame& frame = record.decoded;
+    TextWriter out(text, 2048);
     Object object(out);
-    std::string& time = object.key("time");
-    time += '"';
-    appendUtc(time, frame.time);
-    time[time.size() - 9] = 'T';  // "2010-01-02T03:04:05Z"
-    time += "Z\"";
+    TextWriter& time = object.key("time");
+    time.add('"');
+    writeUtc(time, frame.time, 'T');  // "2010-01-02T03:04:05Z"
+    time.add("Z\"");
     raws(object, frame);
     for (const DecodeStep& step : decodePlan) {
         item(object, step, frame);

@@ -59,9 +59,7 @@ std::string rawText(const decoders::DecodedFrame& frame, std::size_t field) {
 }
 
 std::string shortestText(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return {buffer.data(), result.ptr};
+    return decoders::formatShortest(value);
 }
 
 }  // namespace check
