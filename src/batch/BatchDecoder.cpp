@@ -12,7 +12,7 @@ namespace batch {
 namespace {
 
 // A buffer of this size stays in the processor's cache between two writes.
-constexpr std::size_t outputBufferSize = 64 * 1024;
+constexpr std::size_t outputBufferSize = std::size_t{64} << 10;
 
 // A field's text as a message shows it: printable, and cut short when it is long.
 std::string shortened(std::string_view text) {

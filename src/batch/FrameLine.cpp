@@ -106,7 +106,7 @@ std::optional<std::time_t> timeOf(std::string_view date, std::string_view time) 
     if (hour > 23 || minute > 59 || second > 59) {
         return std::nullopt;
     }
-    return knownStart + hour * 3600 + minute * 60 + second;
+    return knownStart + std::time_t{hour} * 3600 + std::time_t{minute} * 60 + second;
 }
 
 bool equalsIgnoringCase(std::string_view text, std::string_view upperText) {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "check/CheckOperation.h"
 
+#include <algorithm>
 #include <array>
-#include <cstring>
+#include <string_view>
 
 #include "check/DecodePlan.h"
 #include "check/UtcTime.h"
@@ -61,8 +62,8 @@ void appendInputHeading(std::string& resultText, std::time_t now) {
 void writeFrameEcho(decoders::TextWriter& echo, const decoders::ProgramState& s) {
     // "VOKA", then each field after a blank, in at most 8 digits.
     echo.write(4 + fieldCount * 9, [&s](char* to) {
-        std::memcpy(to, "VOKA", 4);
-        to += 4;
+        constexpr std::string_view word = "VOKA";
+        to = std::copy(word.begin(), word.end(), to);
         auto add = [&to](auto raw, int digits) {
             *to++ = ' ';
             to = decoders::TextWriter::hex(to, static_cast<std::uint32_t>(raw), digits);

@@ -145,8 +145,8 @@ ChannelTexts textsOf(const AnalogChannel& channel) {
         texts.tableValue[code] = formatSignificant(value, 6);
         texts.shortestValue[code] = formatShortest(value);
     }
-    for (std::uint8_t status = 0; status < texts.stateName.size(); ++status) {
-        record.*channel.places.status = status;
+    for (std::size_t status = 0; status < texts.stateName.size(); ++status) {
+        record.*channel.places.status = static_cast<std::uint8_t>(status);
         texts.stateName[status] = (record.*channel.places.statusName)();
     }
     return texts;

@@ -60,8 +60,8 @@ std::string_view stateName(std::uint8_t status) {
     static const std::array<std::string, 3> names = [] {
         std::array<std::string, 3> all;
         space::SatelliteStatus record;
-        for (std::uint8_t code = 0; code < all.size(); ++code) {
-            record.sunSensorStatus = code;
+        for (std::size_t code = 0; code < all.size(); ++code) {
+            record.sunSensorStatus = static_cast<std::uint8_t>(code);
             all[code] = record.getSunSensorStatus();
         }
         return all;

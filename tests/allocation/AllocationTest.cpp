@@ -23,9 +23,10 @@ class Discard : public std::streambuf {
 class Allocations : public testing::TestWithParam<const char*> {
   protected:
     // The allocations made while decoding the log, after the decoder was made.
-    Allocated whileDecoding(const std::string& log) {
+    static Allocated whileDecoding(const std::string& log) {
         Discard discard;
-        std::ostream out(&discard), errors(&discard);
+        std::ostream out(&discard);
+        std::ostream errors(&discard);
         std::istringstream in(log);
         batch::BatchDecoder decoder(*check::findOutputFormat(GetParam()), out, errors,
                                     [] { return std::time_t{1300000000}; });

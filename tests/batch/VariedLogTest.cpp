@@ -56,20 +56,22 @@ std::optional<std::pair<std::time_t, std::vector<std::string>>> frameOf(const st
         return std::nullopt;
     }
     std::time_t time = now;
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+    std::tm utc{};
     std::size_t used = 0;
-    if (tokens[0].size() == 20 && std::sscanf(tokens[0].c_str(), "%4d-%2d-%2d%*c%2d:%2d:%2d", &y,
-                                              &mo, &d, &h, &mi, &s) == 6) {
+    const auto read = [&utc](const std::string& text, const char* format) {
+        const int fields = std::sscanf(text.c_str(), format, &utc.tm_year, &utc.tm_mon,
+                                       &utc.tm_mday, &utc.tm_hour, &utc.tm_min, &utc.tm_sec);
+        return fields == 6;
+    };
+    if (tokens[0].size() == 20 && read(tokens[0], "%4d-%2d-%2d%*c%2d:%2d:%2d")) {
         used = 1;
-    } else if (tokens[0].size() == 10 &&
-               std::sscanf((tokens[0] + " " + tokens[1]).c_str(), "%4d-%2d-%2d %2d:%2d:%2d", &y,
-                           &mo, &d, &h, &mi, &s) == 6) {
+    } else if (tokens[0].size() == 10 && tokens.size() > 1 &&
+               read(tokens[0] + " " + tokens[1], "%4d-%2d-%2d %2d:%2d:%2d")) {
         used = 2;
     }
     if (used > 0) {
-        std::tm utc{};
-        utc.tm_year = y - 1900, utc.tm_mon = mo - 1, utc.tm_mday = d;
-        utc.tm_hour = h, utc.tm_min = mi, utc.tm_sec = s;
+        utc.tm_year -= 1900;
+        utc.tm_mon -= 1;
         time = timegm(&utc);
     }
     tokens.erase(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(used));
@@ -192,7 +194,8 @@ class Reference {
 };
 
 std::string decoded(const std::string& log, const char* format) {
-    std::ostringstream out, errors;
+    std::ostringstream out;
+    std::ostringstream errors;
     batch::BatchDecoder decoder(*check::findOutputFormat(format), out, errors, [] { return now; });
     std::istringstream in(log);
     decoder.decodeLog(in, "varied.log");

@@ -19,7 +19,7 @@ class CsvWriter : public FrameWriter {
 
 // The header row and one frame's row, each with its CR LF.
 const std::string& csvHeader();
-void appendCsvRow(std::string& out, const CheckRecord& record);
+void appendCsvRow(std::string& text, const CheckRecord& record);
 std::string csvRow(const CheckRecord& record);
 
 }  // namespace check

@@ -17,6 +17,6 @@ class JsonWriter : public FrameWriter {
 
 // One frame's object, without the line end.
 std::string jsonObject(const CheckRecord& record);
-void appendJsonObject(std::string& out, const CheckRecord& record);
+void appendJsonObject(std::string& text, const CheckRecord& record);
 
 }  // namespace check
