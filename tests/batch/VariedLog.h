@@ -82,11 +82,13 @@ class VariedLog {
         const check::UtcTime utc = check::toUtc(time);
         std::array<char, 32> text{};
         const int form = below(odd ? 4 : 3);
+        if (form == 3) {
+            return "";  // a line without a time: the clock's
+        }
         std::snprintf(text.data(), text.size(),
                       form == 0   ? "%04lld-%02d-%02d %02d:%02d:%02d "
                       : form == 1 ? "%04lld-%02d-%02dT%02d:%02d:%02dZ "
-                      : form == 2 ? "%04lld-%02d-%02dt%02d:%02d:%02dz "
-                                  : "",
+                                  : "%04lld-%02d-%02dt%02d:%02d:%02dz ",
                       utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
         return text.data();
     }
