@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "check/UtcTime.h"
 
@@ -27,6 +30,30 @@ struct Tokens {
     std::string_view operator[](std::size_t i) const { return first[taken + i]; }
 };
 
+// The first blank at or after at, or end. A line is read eight bytes at a time where it can:
+// a byte of a word that equals the blank is found as a zero byte of the word XOR the blank
+// in every byte; the lowest such byte found is always a true one.
+const char* nextBlank(const char* at, const char* end) {
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t ones = 0x0101010101010101;
+        constexpr std::uint64_t highs = 0x8080808080808080;
+        const auto zeroBytes = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
+        for (; end - at >= 8; at += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, at, sizeof word);
+            const std::uint64_t blanks =
+                zeroBytes(word ^ (ones * ' ')) | zeroBytes(word ^ (ones * '\t'));
+            if (blanks != 0) {
+                return at + std::countr_zero(blanks) / 8;
+            }
+        }
+    }
+    while (at != end && !isBlank(*at)) {
+        ++at;
+    }
+    return at;
+}
+
 Tokens tokensOf(std::string_view line) {
     Tokens tokens;
     const char* at = line.data();
@@ -39,9 +66,7 @@ Tokens tokensOf(std::string_view line) {
             return tokens;
         }
         const char* start = at;
-        while (at != end && !isBlank(*at)) {
-            ++at;
-        }
+        at = nextBlank(at, end);
         if (tokens.count < mostTokens) {
             tokens.first[tokens.count] = {start, static_cast<std::size_t>(at - start)};
         }
@@ -50,7 +75,7 @@ Tokens tokensOf(std::string_view line) {
 }
 
 bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+    return static_cast<unsigned char>(c - '0') < 10;
 }
 
 char upper(char c) {
@@ -63,12 +88,11 @@ bool matches(std::string_view text, std::string_view pattern) {
     if (text.size() != pattern.size()) {
         return false;
     }
+    bool all = true;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (pattern[i] == '9' ? !isDigit(text[i]) : upper(text[i]) != pattern[i]) {
-            return false;
-        }
+        all = all && (pattern[i] == '9' ? isDigit(text[i]) : upper(text[i]) == pattern[i]);
     }
-    return true;
+    return all;
 }
 
 int number(std::string_view text, std::size_t at, std::size_t digits) {
@@ -143,7 +167,7 @@ bool takeTime(Tokens& tokens, std::optional<std::time_t>& time) {
     if (dateAlone && tokens.left() > 1 && matches(tokens[1], clockPattern)) {
         time = timeOf(first, tokens[1]);
         used = 2;
-    } else if (startsWithDate && matches(first, "9999-99-99T99:99:99Z")) {
+    } else if (startsWithDate && matches(first.substr(datePattern.size()), "T99:99:99Z")) {
         time = timeOf(first.substr(0, 10), first.substr(11, 8));
     }
     tokens.taken += used;

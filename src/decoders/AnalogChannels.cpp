@@ -154,7 +154,7 @@ ChannelTexts textsOf(const AnalogChannel& channel) {
 
 }  // namespace
 
-const ChannelTexts& textsOfChannel(const AnalogChannel& channel) {
+const std::array<ChannelTexts, analogChannelCount>& allChannelTexts() {
     static const std::array<ChannelTexts, analogChannelCount> all = [] {
         std::array<ChannelTexts, analogChannelCount> texts;
         for (std::size_t c = 0; c < analogChannelCount; ++c) {
@@ -162,7 +162,7 @@ const ChannelTexts& textsOfChannel(const AnalogChannel& channel) {
         }
         return texts;
     }();
-    return all[static_cast<std::size_t>(&channel - analogChannels.data())];
+    return all;
 }
 
 double channelValue(const AnalogChannel& channel, std::uint8_t raw) {

@@ -102,7 +102,8 @@ struct ChannelTexts {
     std::array<std::string, 256> shortestValue;  // the shortest text that reads back the same
     std::array<std::string, 4> stateName;
 };
-const ChannelTexts& textsOfChannel(const AnalogChannel& channel);
+// Made at first use.
+const std::array<ChannelTexts, analogChannelCount>& allChannelTexts();
 
 // The engineering value of a raw code, with the record's converter constants.
 double channelValue(const AnalogChannel& channel, std::uint8_t raw);
@@ -116,6 +117,11 @@ const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t r
 std::string_view channelReportLine(const AnalogChannel& channel, std::uint8_t raw);
 // The value to 6 significant digits, as tables show it ("4.21835").
 std::string_view channelTableValue(const AnalogChannel& channel, std::uint8_t raw);
+
+inline const ChannelTexts& textsOfChannel(const AnalogChannel& channel) {
+    static const std::array<ChannelTexts, analogChannelCount>& all = allChannelTexts();
+    return all[static_cast<std::size_t>(&channel - analogChannels.data())];
+}
 
 // The channels by name, for the decoders that the frame's fields call.
 inline const AnalogChannel& sMeterChannel = analogChannels[0];

@@ -1,30 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "decoders/FieldConversion.h"
 
-#include <array>
 #include <limits>
-#include <optional>
 
 namespace decoders {
 namespace {
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Almost every field is a plain number of two or four digits: read at once.
-std::optional<std::int32_t> plainDigits(std::string_view text) {
-    if (text.size() != 2 && text.size() != 4) {
-        return std::nullopt;
-    }
-    int value = 0;
-    int all = 0;
-    for (const char c : text) {
-        const int digit = hexDigit(c);
-        all |= digit;
-        value = value * 16 + digit;
-    }
-    return all >= 0 ? std::optional<std::int32_t>(value) : std::nullopt;
 }
 
 // strtol takes "0x" as a prefix only when a hex digit follows; otherwise the "0" alone is
@@ -38,10 +21,7 @@ std::size_t skipPrefix(std::string_view text, std::size_t at) {
 
 }  // namespace
 
-std::int32_t convertField(std::string_view text) {
-    if (const std::optional<std::int32_t> plain = plainDigits(text)) {
-        return *plain;
-    }
+std::int32_t convertAnyField(std::string_view text) {
     std::size_t at = 0;
     while (at < text.size() && isSpace(text[at])) {
         ++at;

@@ -30,4 +30,23 @@ inline int hexDigit(char c) {
 // does not depend on the locale.
 std::int32_t convertField(std::string_view text);
 
+// The same for any text; convertField reads a plain field of two or four digits itself.
+std::int32_t convertAnyField(std::string_view text);
+
+inline std::int32_t convertField(std::string_view text) {
+    if (text.size() == 2 || text.size() == 4) {
+        int value = 0;
+        int all = 0;
+        for (const char c : text) {
+            const int digit = hexDigit(c);
+            all |= digit;
+            value = value * 16 + digit;
+        }
+        if (all >= 0) {
+            return value;
+        }
+    }
+    return convertAnyField(text);
+}
+
 }  // namespace decoders

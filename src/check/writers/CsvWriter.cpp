@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/writers/CsvWriter.h"
 
+#include <array>
 #include <string_view>
 
 #include "decoders/TextWriter.h"
@@ -12,10 +13,18 @@ namespace check {
 namespace {
 
 // RFC 4180: a cell with a comma, a quote or a line break is quoted, its quotes doubled.
+constexpr std::array<bool, 256> needsQuotes = [] {
+    std::array<bool, 256> special{};
+    for (const char c : {',', '"', '\r', '\n'}) {
+        special[static_cast<unsigned char>(c)] = true;
+    }
+    return special;
+}();
+
 void writeCell(decoders::TextWriter& row, std::string_view cell) {
     bool plain = true;
     for (const char c : cell) {
-        plain = plain && c != ',' && c != '"' && c != '\r' && c != '\n';
+        plain &= !needsQuotes[static_cast<unsigned char>(c)];
     }
     if (plain) {
         row.add(cell);
