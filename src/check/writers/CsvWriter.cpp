@@ -2,7 +2,10 @@
 #include "check/writers/CsvWriter.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "decoders/TextWriter.h"
 
@@ -40,6 +43,88 @@ void writeCell(decoders::TextWriter& row, std::string_view cell) {
     row.add('"');
 }
 
+// A step's cells as CSV text, each after its comma.
+void writeStepCells(decoders::TextWriter& row, const DecodeStep& step,
+                    const decoders::DecodedFrame& frame) {
+    visitStep(step, &frame, [&row](std::string_view /*name*/, const CellView& view) {
+        row.add(',');
+        writeCell(row, view.text);
+    });
+}
+
+// What a step's cells depend on, when that is a small number: a channel's code and state
+// (its texts come from them alone), the status word. The sun sensor's values have no such
+// key.
+std::optional<std::uint32_t> cellsKey(const DecodeStep& step, const decoders::DecodedFrame& frame) {
+    switch (step.kind) {
+        case ItemKind::Channel: {
+            const auto& value = frame.*step.channel->places.decoded;
+            return value ? 1 + (value->status * 256U + value->raw) : 0U;
+        }
+        case ItemKind::StatusWord:
+            return frame.statusWord ? 1 + std::uint32_t{frame.statusWord->word} : 0U;
+        case ItemKind::UplinkCommand:
+            return 0U;
+        case ItemKind::SunSensor:
+            break;
+    }
+    return std::nullopt;
+}
+
+// The cells of each step for each key: a row is then a copy of a few ready-made texts. A
+// channel's are all made at its first frame (4 states of 256 codes, or not decoded); of the
+// status word, which a pass sends the same frame after frame, the latest is kept.
+class CellsCache {
+  public:
+    std::string_view cells(std::size_t stepIndex, std::uint32_t key,
+                           const decoders::DecodedFrame& frame) {
+        const DecodeStep& step = decodePlan[stepIndex];
+        std::vector<Cells>& texts = steps[stepIndex];
+        if (step.kind == ItemKind::Channel) {
+            if (texts.empty()) {
+                texts = everyChannelCells(step);
+            }
+            return texts[key].text;
+        }
+        texts.resize(1);
+        Cells& latest = texts[0];
+        if (latest.key != key) {
+            latest.text.clear();
+            decoders::TextWriter row(latest.text, 256);
+            writeStepCells(row, step, frame);
+            latest.key = key;
+        }
+        return latest.text;
+    }
+
+  private:
+    struct Cells {
+        std::optional<std::uint32_t> key;
+        std::string text;
+    };
+
+    static std::vector<Cells> everyChannelCells(const DecodeStep& step) {
+        const decoders::AnalogChannel& channel = *step.channel;
+        const decoders::ChannelTexts& texts = decoders::textsOfChannel(channel);
+        std::vector<Cells> all(1 + 4 * 256);
+        for (std::uint32_t key = 0; key < all.size(); ++key) {
+            decoders::DecodedFrame frame;
+            if (key > 0) {
+                const auto raw = static_cast<std::uint8_t>((key - 1) % 256);
+                const auto status = static_cast<std::uint8_t>((key - 1) / 256);
+                frame.*channel.places.decoded =
+                    decoders::ChannelValue{raw, texts.value[raw], status, texts.stateName[status]};
+            }
+            decoders::TextWriter row(all[key].text, 64);
+            writeStepCells(row, step, frame);
+            all[key].key = key;
+        }
+        return all;
+    }
+
+    std::array<std::vector<Cells>, decodeStepCount> steps;
+};
+
 }  // namespace
 
 const std::string& csvHeader() {
@@ -71,10 +156,14 @@ void appendCsvRow(std::string& text, const CheckRecord& record) {
             row.addHex(*raw, frameFields[field].digits);
         }
     }
-    visitTelemetry(&frame, [&row](std::string_view /*name*/, const CellView& view) {
-        row.add(',');
-        writeCell(row, view.text);
-    });
+    thread_local CellsCache cache;
+    for (std::size_t step = 0; step < decodePlan.size(); ++step) {
+        if (const std::optional<std::uint32_t> key = cellsKey(decodePlan[step], frame)) {
+            row.add(cache.cells(step, *key, frame));
+        } else {
+            writeStepCells(row, decodePlan[step], frame);
+        }
+    }
     row.add(',');
     if (record.decodingError) {
         writeCell(row, *record.decodingError);

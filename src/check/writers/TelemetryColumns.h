@@ -105,22 +105,28 @@ void sunSensor(const decoders::DecodedFrame* frame, Cell& cell) {
 
 }  // namespace columns
 
+// The columns of one step of the decode plan.
+template <typename Cell>
+void visitStep(const DecodeStep& step, const decoders::DecodedFrame* frame, Cell&& cell) {
+    switch (step.kind) {
+        case ItemKind::Channel:
+            columns::channel(*step.channel, frame, cell);
+            break;
+        case ItemKind::UplinkCommand:
+            break;  // its only value is the raw A
+        case ItemKind::StatusWord:
+            columns::statusWord(frame, cell);
+            break;
+        case ItemKind::SunSensor:
+            columns::sunSensor(frame, cell);
+            break;
+    }
+}
+
 template <typename Cell>
 void visitTelemetry(const decoders::DecodedFrame* frame, Cell&& cell) {
     for (const DecodeStep& step : decodePlan) {
-        switch (step.kind) {
-            case ItemKind::Channel:
-                columns::channel(*step.channel, frame, cell);
-                break;
-            case ItemKind::UplinkCommand:
-                break;  // its only value is the raw A
-            case ItemKind::StatusWord:
-                columns::statusWord(frame, cell);
-                break;
-            case ItemKind::SunSensor:
-                columns::sunSensor(frame, cell);
-                break;
-        }
+        visitStep(step, frame, cell);
     }
 }
 
