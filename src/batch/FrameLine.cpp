@@ -82,17 +82,26 @@ char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
 }
 
-// Whether text follows a pattern in which '9' stands for any digit; letters match in
-// either case ("2010-01-02t03:04:05z" is as good as the upper-case form).
-bool matches(std::string_view text, std::string_view pattern) {
-    if (text.size() != pattern.size()) {
-        return false;
-    }
-    bool all = true;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        all = all && (pattern[i] == '9' ? isDigit(text[i]) : upper(text[i]) == pattern[i]);
+// Whether the text has digits at the given places and the separator between them.
+template <std::size_t size>
+bool digitsAround(std::string_view text, char separator, const std::array<int, size>& digits,
+                  std::array<int, 2> separators) {
+    bool all = text[static_cast<std::size_t>(separators[0])] == separator &&
+               text[static_cast<std::size_t>(separators[1])] == separator;
+    for (const int at : digits) {
+        all = all && isDigit(text[static_cast<std::size_t>(at)]);
     }
     return all;
+}
+
+// "YYYY-MM-DD" at the start of text.
+bool startsWithDate(std::string_view text) {
+    return text.size() >= 10 && digitsAround(text, '-', std::array{0, 1, 2, 3, 5, 6, 8, 9}, {4, 7});
+}
+
+// "HH:MM:SS", the whole text.
+bool isClock(std::string_view text) {
+    return text.size() == 8 && digitsAround(text, ':', std::array{0, 1, 3, 4, 6, 7}, {2, 5});
 }
 
 int number(std::string_view text, std::size_t at, std::size_t digits) {
@@ -145,8 +154,7 @@ bool equalsIgnoringCase(std::string_view text, std::string_view upperText) {
     return true;
 }
 
-constexpr std::string_view datePattern = "9999-99-99";
-constexpr std::string_view clockPattern = "99:99:99";
+constexpr std::size_t dateSize = 10;
 
 // Takes a leading time off the tokens; a token that starts like a date must be a whole time.
 // False for a malformed time.
@@ -156,19 +164,19 @@ bool takeTime(Tokens& tokens, std::optional<std::time_t>& time) {
         return true;
     }
     const std::string_view first = tokens.front();
-    const bool dateAlone = matches(first, datePattern);
-    const bool startsWithDate = first.size() > datePattern.size() &&
-                                matches(first.substr(0, datePattern.size()), datePattern) &&
-                                upper(first[datePattern.size()]) == 'T';
-    if (!dateAlone && !startsWithDate) {
+    if (!startsWithDate(first) || (first.size() > dateSize && upper(first[dateSize]) != 'T')) {
         return true;
     }
+    const std::string_view date = first.substr(0, dateSize);
     std::size_t used = 1;
-    if (dateAlone && tokens.left() > 1 && matches(tokens[1], clockPattern)) {
-        time = timeOf(first, tokens[1]);
-        used = 2;
-    } else if (startsWithDate && matches(first.substr(datePattern.size()), "T99:99:99Z")) {
-        time = timeOf(first.substr(0, 10), first.substr(11, 8));
+    if (first.size() == dateSize) {
+        if (tokens.left() > 1 && isClock(tokens[1])) {
+            time = timeOf(date, tokens[1]);
+            used = 2;
+        }
+    } else if (first.size() == dateSize + 10 && isClock(first.substr(dateSize + 1, 8)) &&
+               upper(first.back()) == 'Z') {
+        time = timeOf(date, first.substr(dateSize + 1, 8));
     }
     tokens.taken += used;
     return time.has_value();
