@@ -10,6 +10,7 @@
 #include "batch/FrameLine.h"
 #include "batch/LineReader.h"
 #include "batch/Printable.h"
+#include "check/writers/FrameWriter.h"
 
 namespace {
 
@@ -50,23 +51,29 @@ void checkPrintable(const std::string& bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const batch::FrameLine line = batch::readFrameLine(bytes);
-    if (const auto* frame = std::get_if<batch::LoggedFrame>(&line)) {
-        for (const std::string& text : frame->texts) {
-            if (text.find_first_of(" \t") != std::string::npos || text == "-") {
-                std::abort();  // a field is one token, and "-" is an empty field
+    check::Frame frame;
+    if (batch::readFrameLine(bytes, frame).kind == batch::LineRead::Kind::Frame) {
+        for (std::size_t field = 0; field < check::fieldCount; ++field) {
+            const std::string_view text = frame.texts[field];
+            if (text.find_first_of(" \t") != std::string_view::npos || text == "-" ||
+                (!text.empty() && (text.data() < bytes.data() ||
+                                   text.data() + text.size() > bytes.data() + bytes.size()))) {
+                std::abort();  // a field is one token of the line, and "-" is an empty field
             }
         }
     }
     readLines(bytes);
     checkPrintable(bytes);
-    for (const bool strict : {false, true}) {
-        std::istringstream log(bytes);
-        std::ostringstream out, errors;
-        batch::BatchDecoder decoder(*check::findOutputFormat("csv"), out, errors,
-                                    [] { return std::time_t{0}; });
-        decoder.setStrict(strict);
-        decoder.decodeLog(log, "fuzz");
+    for (const check::OutputFormat& format : check::outputFormats) {
+        for (const bool strict : {false, true}) {
+            std::istringstream log(bytes);
+            std::ostringstream out;
+            std::ostringstream errors;
+            batch::BatchDecoder decoder(format, out, errors, [] { return std::time_t{0}; });
+            decoder.setStrict(strict);
+            decoder.decodeLog(log, "fuzz");
+            decoder.finish();
+        }
     }
     return 0;
 }
