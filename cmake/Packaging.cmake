@@ -21,5 +21,5 @@ set(CPACK_STRIP_FILES ON)
 # The libraries come from dpkg-shlibdeps, but for libcurl, which veskar-decode loads when it
 # first sends; the font is what the dialog's layout is made for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, libcurl4")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic${VESKAR_CURL_DEPENDS}")
 include(CPack)

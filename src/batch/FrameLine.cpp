@@ -211,7 +211,7 @@ LineRead readFrameLine(std::string_view line, check::Frame& frame) {
                    std::to_string(tokens.left()));
     }
     for (std::size_t i = 0; i < check::fieldCount; ++i) {
-        frame.texts[i] = tokens[i] == "-" ? std::string_view{} : tokens[i];
+        frame.texts.set(i, tokens[i] == "-" ? std::string_view{} : tokens[i]);
     }
     return {LineRead::Kind::Frame, {}};
 }

@@ -55,8 +55,9 @@ class FieldTexts {
     }
     FieldTexts(const FrameTexts&& texts) = delete;  // views of a temporary would dangle
 
-    std::string_view& operator[](std::size_t i) { return views[i]; }
-    const std::string_view& operator[](std::size_t i) const { return views[i]; }
+    std::string_view operator[](std::size_t i) const { return views[i]; }
+    void set(std::size_t i, std::string_view text) { views[i] = text; }
+    void set(std::size_t i, std::string&& text) = delete;  // a view of a temporary would dangle
     static constexpr std::size_t size() { return fieldCount; }
 
     // Copies of the texts, to keep.

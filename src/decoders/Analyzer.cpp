@@ -57,6 +57,9 @@ int Analyzer::getDayNightMode() const {
     if (state.dayNightMode == 'n') {
         return 0;
     }
+    if (writer != nullptr) {
+        writer->settle();  // a message box may let the dialog read the result text
+    }
     notifier.showMessage(askForDayOrNight);
     return 255;
 }

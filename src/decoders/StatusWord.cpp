@@ -148,6 +148,7 @@ const WordBlock& blockOfWord(std::uint16_t word) {
     thread_local std::optional<std::uint16_t> latestWord;
     thread_local WordBlock latest;
     if (latestWord != word) {
+        latestWord.reset();  // a block left half-filled is no word's
         fillBlock(latest, word);
         latestWord = word;
     }

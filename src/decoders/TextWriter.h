@@ -54,6 +54,9 @@ class TextWriter {
         }
         return to + count;
     }
+    // Cuts the text back to what was written, for a moment when something else may read it
+    // (a message box's event loop); writing on lengthens it again.
+    void settle() { text.resize(at); }
     // At most `most` bytes written by write(char* to), which gives the end of what it wrote.
     template <typename Write>
     void write(std::size_t most, Write&& write) {

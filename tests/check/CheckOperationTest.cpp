@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "CheckFixture.h"
 
@@ -154,6 +156,31 @@ TEST_F(Check, CopiesTheTextsIntoTheFieldCopies) {
     check(fullFrame);
     for (std::size_t i = 0; i < check::fieldCount; ++i) {
         EXPECT_EQ(state.*check::frameFields[i].copy, fullFrame[i]) << check::frameFields[i].name;
+    }
+}
+
+// A message box runs its own event loop, in which the dialog may read the result text: by
+// then the text holds only what the Check has written so far.
+class ReadingNotifier : public decoders::Notifier {
+  public:
+    explicit ReadingNotifier(const std::string& text) : text(text) {}
+    void showMessage(const std::string& /*cp932Text*/) override { seen.push_back(text); }
+    std::vector<std::string> seen;
+
+  private:
+    const std::string& text;
+};
+
+TEST_F(Check, AMessageShownMidCheckSeesOnlyWhatWasWritten) {
+    state.dayNightMode = 'x';  // the battery current and the solar cell ask for d or n
+    ReadingNotifier reading(result);
+    check::runCheck(
+        state, result, fullFrame, [] { return fixedTime; }, reading);
+    ASSERT_EQ(reading.seen.size(), 2U);
+    EXPECT_EQ(reading.seen[0], heading + powerLines.substr(0, powerLines.find("Battery Current")));
+    for (const std::string& seen : reading.seen) {
+        EXPECT_EQ(seen.find('\0'), std::string::npos);
+        EXPECT_EQ(result.compare(0, seen.size(), seen), 0);
     }
 }
 
