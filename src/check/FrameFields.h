@@ -48,7 +48,8 @@ using FrameTexts = std::array<std::string, fieldCount>;
 class FieldTexts {
   public:
     FieldTexts() = default;
-    FieldTexts(const FrameTexts& texts) {  // NOLINT(google-explicit-constructor): views
+    // cppcheck-suppress noExplicitConstructor ; a frame is made from its texts' views
+    FieldTexts(const FrameTexts& texts) {  // NOLINT(google-explicit-constructor)
         for (std::size_t i = 0; i < fieldCount; ++i) {
             views[i] = texts[i];
         }

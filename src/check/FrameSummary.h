@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -48,11 +49,7 @@ inline bool isCleanField(std::size_t field, std::string_view text) {
     if (text.size() != static_cast<std::size_t>(frameFields[field].digits)) {
         return false;
     }
-    int all = 0;
-    for (const char c : text) {
-        all |= decoders::hexDigit(c);
-    }
-    return all >= 0;
+    return std::all_of(text.begin(), text.end(), [](char c) { return decoders::hexDigit(c) >= 0; });
 }
 
 }  // namespace check
