@@ -12,24 +12,17 @@
 #include <fstream>
 
 #include "batch/SignalCleanup.h"
+#include "common/ScratchFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Temporary = batch::AtomicFile::Temporary;
 
-std::string slurp(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
 class AtomicFile : public testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("veskar-atomic-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
+        dir = freshScratchFolder("veskar-atomic");
         fs::create_directories(dir / "sub");
         std::ofstream(target()) << "earlier";
     }

@@ -12,14 +12,11 @@
 #include <fstream>
 #include <string>
 
+#include "common/ScratchFolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 void write(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -28,13 +25,7 @@ void write(const fs::path& path, const std::string& bytes) {
 // Runs veskar-decode in a scratch folder with its arguments and standard input.
 class CommandLine : public testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("veskar-decode-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { dir = freshScratchFolder("veskar-decode"); }
     void TearDown() override {
         if (::geteuid() == 0 && fs::exists(dir / "small")) {  // a test that stopped mounted
             const int unmounted =

@@ -9,6 +9,7 @@
 
 #include "Version.h"
 #include "common/LocalHttpServer.h"
+#include "common/ScratchFolder.h"
 
 namespace {
 
@@ -33,11 +34,7 @@ const std::string form =
 class SendCommand : public testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("veskar-send-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = freshScratchFolder("veskar-send");
         std::ofstream(dir / "pass.log", std::ios::binary) << log;
     }
     void TearDown() override { fs::remove_all(dir); }

@@ -11,11 +11,6 @@
 namespace morse::testing {
 namespace {
 
-std::string slurp(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
 // Whether text is one JSON value and nothing else: enough to know a consumer can parse it.
 class JsonChecker {
   public:

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BeaconSignal.h"
+#include "common/ScratchFolder.h"
 
 namespace morse::testing {
 
@@ -26,13 +27,7 @@ inline const generator::FrameText secondFrame{"3C",   "5E", "F1", "09", "DA", "0
 // A scratch folder per test, removed afterwards.
 class ScratchFolder : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("veskar-morse-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
+    void SetUp() override { dir = freshScratchFolder("veskar-morse"); }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     // A short, clean recording of the frames at 8 kHz, fast to make and to decode.

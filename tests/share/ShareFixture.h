@@ -9,6 +9,7 @@
 
 #include "check/Session.h"
 #include "common/ExampleFrame.h"
+#include "common/ScratchFolder.h"
 #include "share/Station.h"
 
 // A station with every field set, as the examples use it: Tokyo, no server enabled.
@@ -36,19 +37,8 @@ class Checks {
 // A scratch folder of its own for each test, removed afterwards.
 class ScratchFolder : public testing::Test {
   protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("veskar-share-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
+    void SetUp() override { dir = freshScratchFolder("veskar-share"); }
     void TearDown() override { std::filesystem::remove_all(dir); }
-
-    static std::string slurp(const std::filesystem::path& path) {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
-    }
 
     std::filesystem::path dir;
 };
