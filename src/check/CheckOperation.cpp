@@ -48,15 +48,13 @@ std::time_t systemClock() {
     return std::time(nullptr);
 }
 
+namespace {
+
+// "Input at YYYY-MM-DD HH:MM:SSUTC" and an empty line, always in UTC.
 void writeInputHeading(decoders::TextWriter& report, std::time_t now) {
     report.add("Input at ");
     writeUtc(report, now);
     report.add("UTC\r\n\r\n");
-}
-
-void appendInputHeading(std::string& resultText, std::time_t now) {
-    decoders::TextWriter report(resultText);
-    writeInputHeading(report, now);
 }
 
 void writeFrameEcho(decoders::TextWriter& echo, const decoders::ProgramState& s) {
@@ -66,7 +64,7 @@ void writeFrameEcho(decoders::TextWriter& echo, const decoders::ProgramState& s)
         to = std::copy(word.begin(), word.end(), to);
         auto add = [&to](auto raw, int digits) {
             *to++ = ' ';
-            to = decoders::TextWriter::hex(to, static_cast<std::uint32_t>(raw), digits);
+            to = decoders::writeHex(to, static_cast<std::uint32_t>(raw), digits);
         };
         add(s.rawH0, 2), add(s.rawH1, 2), add(s.rawH2, 2), add(s.rawH3, 2), add(s.rawH4, 2);
         add(s.rawA, 4), add(s.rawB, 4);
@@ -74,6 +72,8 @@ void writeFrameEcho(decoders::TextWriter& echo, const decoders::ProgramState& s)
         return to;
     });
 }
+
+}  // namespace
 
 void appendFrameEcho(std::string& text, const decoders::ProgramState& state) {
     decoders::TextWriter echo(text);

@@ -18,9 +18,6 @@ namespace check {
 using Clock = std::function<std::time_t()>;
 std::time_t systemClock();
 
-// Appends "Input at YYYY-MM-DD HH:MM:SSUTC" and an empty line, always in UTC.
-void appendInputHeading(std::string& resultText, std::time_t now);
-
 // One Check: the texts it was given, where they came from, what the decoders made of
 // them (with the Check's time) and the message of a decoding error met on the way.
 struct CheckRecord {

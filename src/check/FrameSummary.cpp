@@ -27,8 +27,9 @@ SummaryLine channelLine(const AnalogChannel& channel, const DecodedFrame& frame)
     if (!value) {
         return notCopied(channel.names.panelLabel);
     }
-    return {std::string(channel.names.panelLabel), decoders::channelValueText(channel, value->raw),
-            std::string(value->statusName), channel.meaning.health[value->status]};
+    return {std::string(channel.names.panelLabel),
+            decoders::textsOfChannel(channel).valueText[value->raw], std::string(value->statusName),
+            channel.meaning.health[value->status]};
 }
 
 const decoders::StatusItem& memoryStatus = decoders::statusItems[decoders::memoryStatusItem];

@@ -165,24 +165,4 @@ const std::array<ChannelTexts, analogChannelCount>& allChannelTexts() {
     return all;
 }
 
-double channelValue(const AnalogChannel& channel, std::uint8_t raw) {
-    return textsOfChannel(channel).value[raw];
-}
-
-std::string_view channelStateName(const AnalogChannel& channel, std::uint8_t status) {
-    return textsOfChannel(channel).stateName.at(status);
-}
-
-const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw) {
-    return textsOfChannel(channel).valueText[raw];
-}
-
-std::string_view channelReportLine(const AnalogChannel& channel, std::uint8_t raw) {
-    return textsOfChannel(channel).reportLine[raw];
-}
-
-std::string_view channelTableValue(const AnalogChannel& channel, std::uint8_t raw) {
-    return textsOfChannel(channel).tableValue[raw];
-}
-
 }  // namespace decoders

@@ -97,26 +97,17 @@ double channelValue(const AnalogChannel& channel, std::uint8_t raw,
 
 // Everything a channel's raw code gives, for all 256 codes, and the names of its four states.
 struct ChannelTexts {
-    std::array<double, 256> value{};
-    std::array<std::string, 256> valueText, reportLine, tableValue;
+    std::array<double, 256> value{};  // with the record's converter constants
+    // As the report prints it, unit included ("4.218 [V]").
+    std::array<std::string, 256> valueText;
+    // The whole report line with its line end ("Battery Voltage =\t\t4.218 [V]\t\tA6\r\n\r\n").
+    std::array<std::string, 256> reportLine;
+    std::array<std::string, 256> tableValue;     // to 6 significant digits ("4.21835")
     std::array<std::string, 256> shortestValue;  // the shortest text that reads back the same
-    std::array<std::string, 4> stateName;
+    std::array<std::string, 4> stateName;        // as the record's getter gives each state
 };
 // Made at first use.
 const std::array<ChannelTexts, analogChannelCount>& allChannelTexts();
-
-// The engineering value of a raw code, with the record's converter constants.
-double channelValue(const AnalogChannel& channel, std::uint8_t raw);
-// The name of a state code (0 to 3), as the record's getter gives it.
-std::string_view channelStateName(const AnalogChannel& channel, std::uint8_t status);
-
-// The value as the report prints it, unit included ("4.218 [V]").
-const std::string& channelValueText(const AnalogChannel& channel, std::uint8_t raw);
-// The channel's whole report line with its line end ("Battery Voltage =\t\t4.218
-// [V]\t\tA6\r\n\r\n").
-std::string_view channelReportLine(const AnalogChannel& channel, std::uint8_t raw);
-// The value to 6 significant digits, as tables show it ("4.21835").
-std::string_view channelTableValue(const AnalogChannel& channel, std::uint8_t raw);
 
 inline const ChannelTexts& textsOfChannel(const AnalogChannel& channel) {
     static const std::array<ChannelTexts, analogChannelCount>& all = allChannelTexts();

@@ -26,17 +26,6 @@ std::string formatShortest(double value) {
     return {buffer.data(), result.ptr};
 }
 
-HexText::HexText(std::uint32_t value, int minDigits) {
-    static constexpr char hexDigits[] = "0123456789ABCDEF";
-    do {
-        digits[--first] = hexDigits[value % 16];
-        value /= 16;
-    } while (value != 0);
-    while (first > 0 && static_cast<int>(digits.size() - first) < minDigits) {
-        digits[--first] = '0';
-    }
-}
-
 DecimalText::DecimalText(std::int32_t value) {
     const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
     size = static_cast<std::size_t>(result.ptr - digits.data());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -21,15 +22,36 @@ std::string formatSignificant(double value, int digits);
 std::string formatShortest(double value);
 
 // printf's "%0NX": upper-case hexadecimal, zero-padded to at least minDigits digits (at most
-// 8), made without allocating.
+// 8), written at to; gives the end.
+inline char* writeHex(char* to, std::uint32_t value, int minDigits) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    if (minDigits == 2 && value < 0x100) {  // the common case: a byte
+        to[0] = digits[value >> 4];
+        to[1] = digits[value & 0xF];
+        return to + 2;
+    }
+    int count = 1;
+    while (count < 8 && (value >> (4 * count)) != 0) {
+        ++count;
+    }
+    count = std::max(count, std::min(minDigits, 8));
+    for (int i = count - 1; i >= 0; --i, value >>= 4) {
+        to[i] = digits[value & 0xF];
+    }
+    return to + count;
+}
+
+// The same, made without allocating.
 class HexText {
   public:
-    HexText(std::uint32_t value, int minDigits);
-    std::string_view view() const { return {digits.data() + first, digits.size() - first}; }
+    HexText(std::uint32_t value, int minDigits)
+        : size(static_cast<std::size_t>(writeHex(digits.data(), value, minDigits) -
+                                        digits.data())) {}
+    std::string_view view() const { return {digits.data(), size}; }
 
   private:
     std::array<char, 8> digits{};
-    std::size_t first = 8;
+    std::size_t size;
 };
 
 // printf's "%d", made without allocating.

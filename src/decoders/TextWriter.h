@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "decoders/Formatting.h"
+
 namespace decoders {
 
 // Appends many short pieces to a text at the cost of a copy each. The text is lengthened
@@ -34,25 +36,7 @@ class TextWriter {
     }
     // Upper-case hexadecimal, zero-padded to at least minDigits digits (printf's "%0NX").
     void addHex(std::uint32_t value, int minDigits) {
-        write(8, [value, minDigits](char* to) { return hex(to, value, minDigits); });
-    }
-    // The same written at to, at most 8 bytes; gives the end.
-    static char* hex(char* to, std::uint32_t value, int minDigits) {
-        static constexpr char digits[] = "0123456789ABCDEF";
-        if (minDigits == 2 && value < 0x100) {  // the common case: a byte
-            to[0] = digits[value >> 4];
-            to[1] = digits[value & 0xF];
-            return to + 2;
-        }
-        int count = 1;
-        while (count < 8 && (value >> (4 * count)) != 0) {
-            ++count;
-        }
-        count = std::max(count, std::min(minDigits, 8));
-        for (int i = count - 1; i >= 0; --i, value >>= 4) {
-            to[i] = digits[value & 0xF];
-        }
-        return to + count;
+        write(8, [value, minDigits](char* to) { return writeHex(to, value, minDigits); });
     }
     // Cuts the text back to what was written, for a moment when something else may read it
     // (a message box's event loop); writing on lengthens it again.

@@ -58,8 +58,4 @@ std::string rawText(const decoders::DecodedFrame& frame, std::size_t field) {
     return raw ? decoders::formatHex(*raw, frameFields[field].digits) : std::string();
 }
 
-std::string shortestText(double value) {
-    return decoders::formatShortest(value);
-}
-
 }  // namespace check

@@ -50,9 +50,6 @@ std::string isoTime(std::time_t time);
 // was not decoded in the frame.
 std::string rawText(const decoders::DecodedFrame& frame, std::size_t field);
 
-// The shortest text that reads back to the same double.
-std::string shortestText(double value);
-
 // --- the columns ---
 
 namespace columns {
