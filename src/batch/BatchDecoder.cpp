@@ -100,19 +100,23 @@ void BatchDecoder::say(const std::string& what) {
 bool BatchDecoder::fieldsAreClean(const check::FieldTexts& texts) {
     bool clean = true;
     for (std::size_t i = 0; i < check::fieldCount; ++i) {
-        if (texts[i].empty() || check::isCleanField(i, texts[i])) {
-            continue;
-        }
-        const check::FieldReading reading = check::readField(i, texts[i]);
-        if (!reading.clean) {
-            const check::FrameField& field = check::frameFields[i];
-            say("field " + std::string(field.name) + " \"" + shortened(texts[i]) + "\" is not a " +
-                std::to_string(field.digits) + "-digit hexadecimal number; " +
-                (strict ? "line skipped" : "read as " + reading.readAs));
-            clean = false;
+        if (!texts[i].empty() && !check::isCleanField(i, texts[i])) {
+            clean = sayIfUnclean(i, texts[i]) && clean;
         }
     }
     return clean;
+}
+
+// A field that is not a clean number of its width is said, with what it is read as.
+bool BatchDecoder::sayIfUnclean(std::size_t field, std::string_view text) {
+    const check::FieldReading reading = check::readField(field, text);
+    if (!reading.clean) {
+        const check::FrameField& about = check::frameFields[field];
+        say("field " + std::string(about.name) + " \"" + shortened(text) + "\" is not a " +
+            std::to_string(about.digits) + "-digit hexadecimal number; " +
+            (strict ? "line skipped" : "read as " + reading.readAs));
+    }
+    return reading.clean;
 }
 
 void BatchDecoder::decodeLine(std::string_view line) {

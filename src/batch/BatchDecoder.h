@@ -65,6 +65,7 @@ class BatchDecoder {
   private:
     void decodeLine(std::string_view line);
     bool fieldsAreClean(const check::FieldTexts& texts);
+    bool sayIfUnclean(std::size_t field, std::string_view text);
     void say(const std::string& what);
     std::string& output() { return writer ? rows : session.resultText(); }
     void writeOut(std::size_t atLeast);

@@ -7,101 +7,41 @@
 #include <cstdint>
 #include <cstring>
 
+#include "batch/LineTokens.h"
 #include "check/UtcTime.h"
 
 namespace batch {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// The most tokens a frame line has: a date, a clock, VOKA and the eleven fields.
-constexpr std::size_t mostTokens = 14;
-
-// A line's first tokens and how many it has in all.
-struct Tokens {
-    std::array<std::string_view, mostTokens> first;
-    std::size_t count = 0;
-    std::size_t taken = 0;  // how many of the first have been read off the front
-
-    std::size_t left() const { return count - taken; }
-    std::string_view front() const { return first[taken]; }
-    std::string_view operator[](std::size_t i) const { return first[taken + i]; }
-};
-
-// The first blank at or after at, or end. A line is read eight bytes at a time where it can:
-// a byte of a word that equals the blank is found as a zero byte of the word XOR the blank
-// in every byte; the lowest such byte found is always a true one.
-const char* nextBlank(const char* at, const char* end) {
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t ones = 0x0101010101010101;
-        constexpr std::uint64_t highs = 0x8080808080808080;
-        const auto zeroBytes = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
-        for (; end - at >= 8; at += 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, at, sizeof word);
-            const std::uint64_t blanks =
-                zeroBytes(word ^ (ones * ' ')) | zeroBytes(word ^ (ones * '\t'));
-            if (blanks != 0) {
-                return at + std::countr_zero(blanks) / 8;
-            }
-        }
-    }
-    while (at != end && !isBlank(*at)) {
-        ++at;
-    }
-    return at;
-}
-
-Tokens tokensOf(std::string_view line) {
-    Tokens tokens;
-    const char* at = line.data();
-    const char* const end = at + line.size();
-    for (;;) {
-        while (at != end && isBlank(*at)) {
-            ++at;
-        }
-        if (at == end) {
-            return tokens;
-        }
-        const char* start = at;
-        at = nextBlank(at, end);
-        if (tokens.count < mostTokens) {
-            tokens.first[tokens.count] = {start, static_cast<std::size_t>(at - start)};
-        }
-        ++tokens.count;
-    }
-}
-
-bool isDigit(char c) {
-    return static_cast<unsigned char>(c - '0') < 10;
-}
-
 char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
 }
 
-// Whether the text has digits at the given places and the separator between them.
-template <std::size_t size>
-bool digitsAround(std::string_view text, char separator, const std::array<int, size>& digits,
-                  std::array<int, 2> separators) {
-    bool all = text[static_cast<std::size_t>(separators[0])] == separator &&
-               text[static_cast<std::size_t>(separators[1])] == separator;
-    for (const int at : digits) {
-        all = all && isDigit(text[static_cast<std::size_t>(at)]);
+// Whether the eight bytes from at read "dd?dd?dd", with the separator for ?, as "HH:MM:SS"
+// does and the end of "YYYY-MM-DD". All eight are looked at in one word: the digits become
+// 0 to 9 when XORed with '0', and only those stay below 0x80 when 0x76 is added.
+bool isPairsOfDigits(const char* at, char separator) {
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    constexpr std::uint64_t separators = 0x0000FF0000FF0000;  // bytes 2 and 5, read little-endian
+    std::uint64_t word = 0;
+    std::memcpy(&word, at, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) {
+        word = __builtin_bswap64(word);
     }
-    return all;
+    const std::uint64_t digits = (word ^ (ones * '0')) & ~separators;
+    const bool allDigits = (((digits + ones * 0x76) | digits) & (ones * 0x80)) == 0;
+    return allDigits && (word & separators) == ((ones * static_cast<unsigned char>(separator)) & separators);
 }
 
 // "YYYY-MM-DD" at the start of text.
 bool startsWithDate(std::string_view text) {
-    return text.size() >= 10 && digitsAround(text, '-', std::array{0, 1, 2, 3, 5, 6, 8, 9}, {4, 7});
+    return text.size() >= 10 && static_cast<unsigned char>(text[0] - '0') < 10 &&
+           static_cast<unsigned char>(text[1] - '0') < 10 && isPairsOfDigits(text.data() + 2, '-');
 }
 
 // "HH:MM:SS", the whole text.
 bool isClock(std::string_view text) {
-    return text.size() == 8 && digitsAround(text, ':', std::array{0, 1, 3, 4, 6, 7}, {2, 5});
+    return text.size() == 8 && isPairsOfDigits(text.data(), ':');
 }
 
 int number(std::string_view text, std::size_t at, std::size_t digits) {
@@ -158,7 +98,7 @@ constexpr std::size_t dateSize = 10;
 
 // Takes a leading time off the tokens; a token that starts like a date must be a whole time.
 // False for a malformed time.
-bool takeTime(Tokens& tokens, std::optional<std::time_t>& time) {
+bool takeTime(LineTokens& tokens, std::optional<std::time_t>& time) {
     time.reset();
     if (tokens.left() == 0) {
         return true;
@@ -192,11 +132,11 @@ LineRead readFrameLine(std::string_view line, check::Frame& frame) {
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
+    LineTokens tokens = tokensOf(line);
     // A NUL would end the field's text early in the decoders ("A6\0" read as A6).
-    if (line.find('\0') != std::string_view::npos) {
+    if (tokens.hasNul) {
         return bad("NUL byte in the line");
     }
-    Tokens tokens = tokensOf(line);
     if (tokens.count == 0 || tokens.front().front() == '#') {
         return {LineRead::Kind::NoFrame, {}};
     }

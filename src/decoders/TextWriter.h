@@ -64,10 +64,8 @@ class TextWriter {
             copyOverlapping<16>(to, from, n);
         } else if (n >= 4) {
             copyOverlapping<4>(to, from, n);
-        } else {
-            for (std::size_t i = 0; i < n; ++i) {
-                to[i] = from[i];
-            }
+        } else if (n != 0) {
+            copyOverlapping<1>(to, from, n);
         }
     }
     // n from size to 4 * size.

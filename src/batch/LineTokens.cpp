@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+#include "batch/LineTokens.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace batch {
+namespace {
+
+// Which bytes of a block of the line are blanks and which are NULs: bit i for byte i.
+struct ByteMasks {
+    std::uint64_t blanks = 0;
+    std::uint64_t nuls = 0;
+};
+
+constexpr std::size_t pieceSize = 16;
+constexpr std::size_t blockSize = 64;
+
+// The masks of the 16 bytes from at, compared all at once where the processor can.
+ByteMasks piecesMasks(const char* at) {
+#if defined(__SSE2__)
+    __m128i bytes{};
+    std::memcpy(&bytes, at, sizeof bytes);
+    const __m128i blanks = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')),
+                                        _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\t')));
+    const __m128i nuls = _mm_cmpeq_epi8(bytes, _mm_setzero_si128());
+    return {static_cast<std::uint16_t>(_mm_movemask_epi8(blanks)),
+            static_cast<std::uint16_t>(_mm_movemask_epi8(nuls))};
+#else
+    ByteMasks masks;
+    for (std::size_t i = 0; i < pieceSize; ++i) {
+        masks.blanks |= std::uint64_t{at[i] == ' ' || at[i] == '\t'} << i;
+        masks.nuls |= std::uint64_t{at[i] == '\0'} << i;
+    }
+    return masks;
+#endif
+}
+
+// The masks of the size bytes from at (at most 64); the bytes past size count as blanks.
+ByteMasks blockMasks(const char* at, std::size_t size) {
+    ByteMasks masks;
+    std::size_t done = 0;
+    const auto add = [&masks, &done](ByteMasks piece) {
+        masks.blanks |= piece.blanks << done;
+        masks.nuls |= piece.nuls << done;
+    };
+    for (; size - done >= pieceSize; done += pieceSize) {
+        add(piecesMasks(at + done));
+    }
+    if (const std::size_t rest = size - done; rest != 0) {
+        ByteMasks piece;
+        if (size >= pieceSize) {  // the last 16 bytes, shifted past those already seen
+            piece = piecesMasks(at + size - pieceSize);
+            piece.blanks >>= pieceSize - rest;
+            piece.nuls >>= pieceSize - rest;
+        } else {
+            std::array<char, pieceSize> padded{};
+            std::memcpy(padded.data(), at, size);
+            piece = piecesMasks(padded.data());
+            piece.nuls &= (std::uint64_t{1} << size) - 1;
+        }
+        add(piece);
+    }
+    if (size < blockSize) {
+        masks.blanks |= ~std::uint64_t{0} << size;
+    }
+    return masks;
+}
+
+}  // namespace
+
+// The line is read 64 bytes at a time: in each block a token starts at a byte that is not a
+// blank and follows a blank (or the line's start), and ends at a blank that follows a byte
+// that is not. Bytes past the line's end count as blanks, so the last token ends there.
+LineTokens tokensOf(std::string_view line) {
+    LineTokens tokens;
+    std::array<std::size_t, LineTokens::kept> starts{};
+    std::size_t ends = 0;
+    bool inToken = false;  // whether the byte before the block belongs to a token
+    for (std::size_t base = 0; base < line.size(); base += blockSize) {
+        const ByteMasks masks =
+            blockMasks(line.data() + base, std::min(blockSize, line.size() - base));
+        tokens.hasNul = tokens.hasNul || masks.nuls != 0;
+        const std::uint64_t inside = ~masks.blanks;
+        const std::uint64_t afterInside = (inside << 1) | std::uint64_t{inToken};
+        inToken = (inside >> (blockSize - 1)) != 0;
+        for (std::uint64_t first = inside & ~afterInside; first != 0; first &= first - 1) {
+            if (tokens.count < LineTokens::kept) {
+                starts[tokens.count] = base + static_cast<std::size_t>(std::countr_zero(first));
+            }
+            ++tokens.count;
+        }
+        for (std::uint64_t end = ~inside & afterInside; end != 0; end &= end - 1) {
+            if (ends < LineTokens::kept) {
+                const std::size_t at = base + static_cast<std::size_t>(std::countr_zero(end));
+                tokens.first[ends] = {line.data() + starts[ends], at - starts[ends]};
+            }
+            ++ends;
+        }
+    }
+    if (inToken && ends < LineTokens::kept) {  // a line of whole blocks that ends in a token
+        tokens.first[ends] = line.substr(starts[ends]);
+    }
+    return tokens;
+}
+
+}  // namespace batch
