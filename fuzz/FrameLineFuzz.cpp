@@ -9,6 +9,7 @@
 #include "batch/BatchDecoder.h"
 #include "batch/FrameLine.h"
 #include "batch/LineReader.h"
+#include "batch/LineTokens.h"
 #include "batch/Printable.h"
 #include "check/writers/FrameWriter.h"
 
@@ -38,6 +39,29 @@ void readLines(const std::string& bytes) {
     }
 }
 
+// The tokens, found a block at a time, are those of a plain split at blanks.
+void splitTokens(const std::string& bytes) {
+    const batch::LineTokens tokens = batch::tokensOf(bytes);
+    std::size_t count = 0;
+    std::size_t at = 0;
+    for (;;) {
+        at = bytes.find_first_not_of(" \t", at);
+        if (at == std::string::npos) {
+            break;
+        }
+        const std::size_t end = std::min(bytes.find_first_of(" \t", at), bytes.size());
+        if (count < batch::LineTokens::kept && (tokens.first[count].data() != bytes.data() + at ||
+                                                tokens.first[count].size() != end - at)) {
+            std::abort();
+        }
+        ++count;
+        at = end;
+    }
+    if (tokens.count != count || tokens.hasNul != (bytes.find('\0') != std::string::npos)) {
+        std::abort();
+    }
+}
+
 // What a message shows of the bytes holds no control character.
 void checkPrintable(const std::string& bytes) {
     for (const char c : batch::printable(bytes)) {
@@ -62,6 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
+    splitTokens(bytes);
     readLines(bytes);
     checkPrintable(bytes);
     for (const check::OutputFormat& format : check::outputFormats) {

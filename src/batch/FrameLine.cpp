@@ -30,7 +30,8 @@ bool isPairsOfDigits(const char* at, char separator) {
     }
     const std::uint64_t digits = (word ^ (ones * '0')) & ~separators;
     const bool allDigits = (((digits + ones * 0x76) | digits) & (ones * 0x80)) == 0;
-    return allDigits && (word & separators) == ((ones * static_cast<unsigned char>(separator)) & separators);
+    return allDigits &&
+           (word & separators) == ((ones * static_cast<unsigned char>(separator)) & separators);
 }
 
 // "YYYY-MM-DD" at the start of text.

@@ -76,36 +76,45 @@ ByteMasks blockMasks(const char* at, std::size_t size) {
 }  // namespace
 
 // The line is read 64 bytes at a time: in each block a token starts at a byte that is not a
-// blank and follows a blank (or the line's start), and ends at a blank that follows a byte
-// that is not. Bytes past the line's end count as blanks, so the last token ends there.
+// blank and follows a blank (or the line's start), and ends at the next blank. Bytes past
+// the line's end count as blanks, so the last token ends there; a token that reaches the end
+// of a block ends at the first blank of a later one.
 LineTokens tokensOf(std::string_view line) {
     LineTokens tokens;
-    std::array<std::size_t, LineTokens::kept> starts{};
-    std::size_t ends = 0;
+    std::size_t open = 0;  // where a token that runs on past its block started
     bool inToken = false;  // whether the byte before the block belongs to a token
+    const auto keep = [&tokens, line](std::size_t start, std::size_t end) {
+        if (tokens.count < LineTokens::kept) {
+            tokens.first[tokens.count] = {line.data() + start, end - start};
+        }
+        ++tokens.count;
+    };
     for (std::size_t base = 0; base < line.size(); base += blockSize) {
         const ByteMasks masks =
             blockMasks(line.data() + base, std::min(blockSize, line.size() - base));
         tokens.hasNul = tokens.hasNul || masks.nuls != 0;
+        if (inToken) {
+            if (masks.blanks == 0) {
+                continue;
+            }
+            keep(open, base + static_cast<std::size_t>(std::countr_zero(masks.blanks)));
+        }
         const std::uint64_t inside = ~masks.blanks;
-        const std::uint64_t afterInside = (inside << 1) | std::uint64_t{inToken};
+        std::uint64_t starts = inside & ~((inside << 1) | std::uint64_t{inToken});
+        for (; starts != 0; starts &= starts - 1) {
+            const int start = std::countr_zero(starts);
+            const std::uint64_t blanksAfter = masks.blanks >> start;
+            if (blanksAfter == 0) {
+                open = base + static_cast<std::size_t>(start);
+                break;
+            }
+            keep(base + static_cast<std::size_t>(start),
+                 base + static_cast<std::size_t>(start + std::countr_zero(blanksAfter)));
+        }
         inToken = (inside >> (blockSize - 1)) != 0;
-        for (std::uint64_t first = inside & ~afterInside; first != 0; first &= first - 1) {
-            if (tokens.count < LineTokens::kept) {
-                starts[tokens.count] = base + static_cast<std::size_t>(std::countr_zero(first));
-            }
-            ++tokens.count;
-        }
-        for (std::uint64_t end = ~inside & afterInside; end != 0; end &= end - 1) {
-            if (ends < LineTokens::kept) {
-                const std::size_t at = base + static_cast<std::size_t>(std::countr_zero(end));
-                tokens.first[ends] = {line.data() + starts[ends], at - starts[ends]};
-            }
-            ++ends;
-        }
     }
-    if (inToken && ends < LineTokens::kept) {  // a line of whole blocks that ends in a token
-        tokens.first[ends] = line.substr(starts[ends]);
+    if (inToken) {  // a line of whole blocks that ends in a token
+        keep(open, line.size());
     }
     return tokens;
 }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "batch/FrameLine.h"
+#include "batch/LineTokens.h"
 #include "common/ExampleFrame.h"
 
 namespace {
@@ -96,3 +100,52 @@ TEST(FrameLine, OnlyTheFirstVokaIsTheFrameWord) {
 }
 
 }  // namespace
+
+// The line is read in blocks of 64 bytes: tokens that cross a block's end, or fill one, are
+// whole, whatever the line's length.
+TEST(LineTokens, TokensAreWholeAcrossBlocks) {
+    const std::string longToken(150, 'x');
+    const struct {
+        const char* name;
+        std::string line;
+        std::vector<std::string> tokens;
+    } cases[] = {
+        {"short", " ab\tc ", {"ab", "c"}},
+        {"token across the first block's end",
+         std::string(60, ' ') + "abcdefgh z",
+         {"abcdefgh", "z"}},
+        {"line of one whole block ending in a token", std::string(62, ' ') + "ab", {"ab"}},
+        {"line of two whole blocks ending in a token",
+         std::string(100, ' ') + std::string(28, 'q'),
+         {std::string(28, 'q')}},
+        {"token longer than a block", "a " + longToken + " b", {"a", longToken, "b"}},
+        {"blank at a block's last byte", std::string(63, 'y') + " z", {std::string(63, 'y'), "z"}},
+        {"blank at a block's first byte", std::string(64, 'y') + " z", {std::string(64, 'y'), "z"}},
+    };
+    for (const auto& c : cases) {
+        const batch::LineTokens tokens = batch::tokensOf(c.line);
+        ASSERT_EQ(tokens.count, c.tokens.size()) << c.name;
+        for (std::size_t i = 0; i < c.tokens.size(); ++i) {
+            EXPECT_EQ(tokens.first[i], c.tokens[i]) << c.name << ", token " << i;
+        }
+        EXPECT_FALSE(tokens.hasNul) << c.name;
+    }
+}
+
+TEST(LineTokens, KeepsTheFirstFourteenAndCountsTheRest) {
+    std::string line;
+    for (int i = 0; i < 40; ++i) {
+        line += std::to_string(i) + (i % 3 == 0 ? "\t" : "  ");
+    }
+    const batch::LineTokens tokens = batch::tokensOf(line);
+    EXPECT_EQ(tokens.count, 40U);
+    EXPECT_EQ(tokens.first[13], "13");
+}
+
+TEST(LineTokens, FindsANulInAnyBlock) {
+    for (const std::size_t at : {0, 15, 16, 63, 64, 100}) {
+        std::string line(101, 'a');
+        line[at] = '\0';
+        EXPECT_TRUE(batch::tokensOf(line).hasNul) << at;
+    }
+}
