@@ -34,16 +34,20 @@ std::int32_t convertField(std::string_view text);
 std::int32_t convertAnyField(std::string_view text);
 
 inline std::int32_t convertField(std::string_view text) {
+    // Two or four digits, each looked at without a branch: a byte that is not one makes
+    // `all` negative.
     if (text.size() == 2 || text.size() == 4) {
-        int value = 0;
-        int all = 0;
-        for (const char c : text) {
-            const int digit = hexDigit(c);
-            all |= digit;
-            value = value * 16 + digit;
+        const auto digit = [text](std::size_t i) {
+            return static_cast<unsigned>(hexDigit(text[i]));
+        };
+        unsigned all = digit(0) | digit(1);
+        unsigned value = digit(0) << 4 | digit(1);
+        if (text.size() == 4) {
+            all |= digit(2) | digit(3);
+            value = value << 8 | digit(2) << 4 | digit(3);
         }
-        if (all >= 0) {
-            return value;
+        if (all < 16) {
+            return static_cast<std::int32_t>(value);
         }
     }
     return convertAnyField(text);
