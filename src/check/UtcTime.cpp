@@ -86,27 +86,31 @@ std::optional<std::time_t> fromUtc(const UtcTime& u) {
 }
 
 void writeUtc(decoders::TextWriter& text, std::time_t time, char between) {
-    // The date only changes once a day: a pass of frames reuses its text.
-    thread_local long long cachedDays = 0;
-    thread_local std::string cachedDate;
+    // Frames come seconds apart: the text up to the minute is kept, and only the seconds are
+    // written anew.
+    thread_local std::time_t cachedMinute = 0;
+    thread_local char cachedBetween = 0;
+    thread_local std::string cachedText;  // "YYYY-MM-DD HH:MM:"
     const auto [days, rest] = daysAndSeconds(time);
-    if (cachedDate.empty() || days != cachedDays) {
+    const std::time_t minute = time - rest % 60;
+    if (cachedText.empty() || minute != cachedMinute || between != cachedBetween) {
         UtcTime utc{};
         civilFromDays(days, utc);
-        cachedDate.clear();
-        appendNumber(cachedDate, utc.year, 4);
-        cachedDate += '-';
-        appendNumber(cachedDate, utc.month, 2);
-        cachedDate += '-';
-        appendNumber(cachedDate, utc.day, 2);
-        cachedDays = days;
+        cachedText.clear();
+        appendNumber(cachedText, utc.year, 4);
+        cachedText += '-';
+        appendNumber(cachedText, utc.month, 2);
+        cachedText += '-';
+        appendNumber(cachedText, utc.day, 2);
+        cachedText += between;
+        appendNumber(cachedText, rest / 3600, 2);
+        cachedText += ':';
+        appendNumber(cachedText, rest / 60 % 60, 2);
+        cachedText += ':';
+        cachedMinute = minute;
+        cachedBetween = between;
     }
-    text.add(cachedDate);
-    text.add(between);
-    text.addTwoDigits(static_cast<unsigned>(rest / 3600));
-    text.add(':');
-    text.addTwoDigits(static_cast<unsigned>(rest / 60 % 60));
-    text.add(':');
+    text.add(cachedText);
     text.addTwoDigits(static_cast<unsigned>(rest % 60));
 }
 

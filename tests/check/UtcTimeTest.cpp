@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <random>
 
 #include "check/UtcTime.h"
@@ -22,6 +24,38 @@ TEST(UtcTime, AgreesWithTheCLibraryAcrossCenturies) {
                   expected.tm_hour * 3600 + expected.tm_min * 60 + expected.tm_sec)
             << time;
         ASSERT_EQ(check::fromUtc(utc), time);
+    }
+}
+
+// The text up to the minute is kept from one time to the next: runs of seconds, jumps back
+// and forth, the same minute on other days and times before 1970 must each read right.
+TEST(UtcTime, WritesWhatTheCLibraryWritesWhateverCameBefore) {
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<std::int64_t> seconds(-62135596800, 253402300799);
+    std::uniform_int_distribution<int> step(0, 3);
+    auto time = static_cast<std::time_t>(-120);
+    for (int i = 0; i < 20000; ++i) {
+        switch (step(random)) {
+            case 0:
+                time = static_cast<std::time_t>(seconds(random));
+                break;
+            case 1:
+                time += 86400;
+                break;  // the same minute a day later
+            default:
+                time += 1;
+                break;
+        }
+        std::tm utc{};
+        gmtime_r(&time, &utc);
+        std::array<char, 64> expected{};
+        expected.at(0) = '\0';
+        std::snprintf(expected.data(), expected.size(), "%04d-%02d-%02d %02d:%02d:%02d",
+                      utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min,
+                      utc.tm_sec);
+        std::string text;
+        check::appendUtc(text, time);
+        ASSERT_EQ(text, expected.data()) << time;
     }
 }
 
