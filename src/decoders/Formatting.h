@@ -25,10 +25,17 @@ std::string formatShortest(double value);
 // 8), written at to; gives the end.
 inline char* writeHex(char* to, std::uint32_t value, int minDigits) {
     static constexpr char digits[] = "0123456789ABCDEF";
-    if (minDigits == 2 && value < 0x100) {  // the common case: a byte
+    if (minDigits == 2 && value < 0x100) {  // the common cases: a byte, and a word
         to[0] = digits[value >> 4];
         to[1] = digits[value & 0xF];
         return to + 2;
+    }
+    if (minDigits == 4 && value < 0x10000) {
+        to[0] = digits[value >> 12];
+        to[1] = digits[(value >> 8) & 0xF];
+        to[2] = digits[(value >> 4) & 0xF];
+        to[3] = digits[value & 0xF];
+        return to + 4;
     }
     int count = 1;
     while (count < 8 && (value >> (4 * count)) != 0) {
