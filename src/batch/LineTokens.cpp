@@ -75,47 +75,52 @@ ByteMasks blockMasks(const char* at, std::size_t size) {
 
 }  // namespace
 
-// The line is read 64 bytes at a time: in each block a token starts at a byte that is not a
-// blank and follows a blank (or the line's start), and ends at the next blank. Bytes past
-// the line's end count as blanks, so the last token ends there; a token that reaches the end
-// of a block ends at the first blank of a later one.
+// The line is read 64 bytes at a time. In each block a token starts at a byte that is not a
+// blank and follows a blank (or the line's start), and ends at a blank that follows a byte
+// that is not; the n-th start and the n-th end of a block make a token. Bytes past the
+// line's end count as blanks, so the last token ends there; a token that reaches the end of
+// a block ends at the first end of a later one.
 LineTokens tokensOf(std::string_view line) {
     LineTokens tokens;
+    std::size_t count = 0;
     std::size_t open = 0;  // where a token that runs on past its block started
     bool inToken = false;  // whether the byte before the block belongs to a token
-    const auto keep = [&tokens, line](std::size_t start, std::size_t end) {
-        if (tokens.count < LineTokens::kept) {
-            tokens.first[tokens.count] = {line.data() + start, end - start};
+    const auto keep = [&tokens, &count, line](std::size_t start, std::size_t end) {
+        if (count < LineTokens::kept) {
+            tokens.first[count] = {line.data() + start, end - start};
         }
-        ++tokens.count;
+        ++count;
     };
     for (std::size_t base = 0; base < line.size(); base += blockSize) {
         const ByteMasks masks =
             blockMasks(line.data() + base, std::min(blockSize, line.size() - base));
         tokens.hasNul = tokens.hasNul || masks.nuls != 0;
-        if (inToken) {
-            if (masks.blanks == 0) {
-                continue;
-            }
-            keep(open, base + static_cast<std::size_t>(std::countr_zero(masks.blanks)));
-        }
         const std::uint64_t inside = ~masks.blanks;
-        std::uint64_t starts = inside & ~((inside << 1) | std::uint64_t{inToken});
-        for (; starts != 0; starts &= starts - 1) {
-            const int start = std::countr_zero(starts);
-            const std::uint64_t blanksAfter = masks.blanks >> start;
-            if (blanksAfter == 0) {
-                open = base + static_cast<std::size_t>(start);
-                break;
+        const std::uint64_t afterInside = (inside << 1) | std::uint64_t{inToken};
+        std::uint64_t starts = inside & ~afterInside;
+        std::uint64_t ends = masks.blanks & afterInside;
+        const auto at = [base](std::uint64_t bits) {
+            return base + static_cast<std::size_t>(std::countr_zero(bits));
+        };
+        if (inToken) {
+            if (ends == 0) {
+                continue;  // the whole block is inside the token
             }
-            keep(base + static_cast<std::size_t>(start),
-                 base + static_cast<std::size_t>(start + std::countr_zero(blanksAfter)));
+            keep(open, at(ends));
+            ends &= ends - 1;
         }
-        inToken = (inside >> (blockSize - 1)) != 0;
+        for (; starts != 0 && ends != 0; starts &= starts - 1, ends &= ends - 1) {
+            keep(at(starts), at(ends));
+        }
+        if (starts != 0) {
+            open = at(starts);
+        }
+        inToken = starts != 0;
     }
     if (inToken) {  // a line of whole blocks that ends in a token
         keep(open, line.size());
     }
+    tokens.count = count;
     return tokens;
 }
 
