@@ -144,6 +144,9 @@ ChannelTexts textsOf(const AnalogChannel& channel) {
         line.append(report.lineEnd);
         texts.tableValue[code] = formatSignificant(value, 6);
         texts.shortestValue[code] = formatShortest(value);
+        if (!channel.meaning.readsDayNight) {
+            texts.state[code] = channel.meaning.classify({raw, value, false, 0.0});
+        }
     }
     for (std::size_t status = 0; status < texts.stateName.size(); ++status) {
         record.*channel.places.status = static_cast<std::uint8_t>(status);

@@ -56,6 +56,8 @@ struct ChannelMeaning {
     Conversion conversion;
     double offset;
     double slope;
+    // Whether the state depends on day or night (and then perhaps on the battery voltage of
+    // the frame); a channel's state that does not depends on its code alone.
     bool readsDayNight;
     Classification classify;
     std::array<Health, 4> health;
@@ -105,6 +107,9 @@ struct ChannelTexts {
     std::array<std::string, 256> tableValue;     // to 6 significant digits ("4.21835")
     std::array<std::string, 256> shortestValue;  // the shortest text that reads back the same
     std::array<std::string, 4> stateName;        // as the record's getter gives each state
+    // The state of each code, for a channel that does not read day or night: its state then
+    // follows from its code alone.
+    std::array<std::uint8_t, 256> state{};
 };
 // Made at first use.
 const std::array<ChannelTexts, analogChannelCount>& allChannelTexts();

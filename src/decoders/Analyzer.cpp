@@ -69,11 +69,13 @@ int Analyzer::getDayNightMode() const {
 double Analyzer::analyzeChannel(const AnalogChannel& channel) {
     const ChannelPlaces& places = channel.places;
     const auto raw = static_cast<std::uint8_t>(convertField(state.*places.field));
-    const bool daylight = channel.meaning.readsDayNight && getDayNightMode() != 0;
     const ChannelTexts& texts = textsOfChannel(channel);
     const double value = texts.value[raw];
     const std::uint8_t status =
-        channel.meaning.classify({raw, value, daylight, state.lastBatteryVoltage});
+        channel.meaning.readsDayNight
+            ? channel.meaning.classify(
+                  {raw, value, getDayNightMode() != 0, state.lastBatteryVoltage})
+            : texts.state[raw];
     state.*places.rawSlot = raw;
     report(texts.reportLine[raw]);
     if (decoded != nullptr) {
