@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "check/DecodePlan.h"
 
+#include <algorithm>
+
 namespace check {
 namespace {
 
@@ -35,12 +37,16 @@ const std::array<DecodeStep, decodeStepCount> decodePlan{{
 
 std::size_t stepOf(std::size_t field) {
     // B is needed by the sun sensor too, but decoded by the status word, which comes first.
-    for (std::size_t step = 0; step < decodePlan.size(); ++step) {
-        if ((decodePlan[step].needs & bit(field)) != 0) {
-            return step;
+    static const std::array<std::size_t, fieldCount> steps = [] {
+        std::array<std::size_t, fieldCount> first{};
+        for (std::size_t f = 0; f < fieldCount; ++f) {
+            const auto needs = [f](const DecodeStep& step) { return (step.needs & bit(f)) != 0; };
+            first[f] = static_cast<std::size_t>(
+                std::find_if(decodePlan.begin(), decodePlan.end(), needs) - decodePlan.begin());
         }
-    }
-    return 0;
+        return first;
+    }();
+    return steps[field];
 }
 
 unsigned filledFields(const FrameTexts& texts) {

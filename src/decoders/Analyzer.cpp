@@ -71,11 +71,10 @@ double Analyzer::analyzeChannel(const AnalogChannel& channel) {
     const auto raw = static_cast<std::uint8_t>(convertField(state.*places.field));
     const ChannelTexts& texts = textsOfChannel(channel);
     const double value = texts.value[raw];
-    const std::uint8_t status =
-        channel.meaning.readsDayNight
-            ? channel.meaning.classify(
-                  {raw, value, getDayNightMode() != 0, state.lastBatteryVoltage})
-            : texts.state[raw];
+    const std::uint8_t status = channel.meaning.readsDayNight
+                                    ? channel.meaning.classify({raw, value, getDayNightMode() != 0,
+                                                                state.lastBatteryVoltage})
+                                    : texts.state[raw];
     state.*places.rawSlot = raw;
     report(texts.reportLine[raw]);
     if (decoded != nullptr) {

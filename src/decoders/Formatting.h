@@ -61,7 +61,10 @@ class HexText {
     std::size_t size;
 };
 
-// printf's "%d", made without allocating.
+// printf's "%d": at most 11 bytes written at to; gives the end.
+char* writeDecimal(char* to, std::int32_t value);
+
+// The same, made without allocating.
 class DecimalText {
   public:
     explicit DecimalText(std::int32_t value);
@@ -69,7 +72,7 @@ class DecimalText {
 
   private:
     std::array<char, 12> digits{};  // "-2147483648"
-    std::size_t size = 0;
+    std::size_t size;
 };
 
 std::string formatHex(std::uint32_t value, int minDigits);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Fields C and D: the sun sensor's two bytes, read with the power flag of the status word.
 #include <array>
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -31,30 +30,6 @@ constexpr std::uint8_t sensorOff = 2;
 char* put(char* to, std::string_view text) {
     std::memcpy(to, text.data(), text.size());
     return to + text.size();
-}
-
-// printf's "%d" of a value, at most 11 bytes. A byte, what C and D nearly always are, comes
-// from a table made at compile time: its three places (unused ones left as they are), and
-// how many of them it fills.
-char* putDecimal(char* to, std::int32_t value) {
-    static constexpr auto bytes = [] {
-        std::array<std::array<char, 4>, 256> texts{};
-        for (int byte = 0; byte < 256; ++byte) {
-            auto& text = texts[static_cast<std::size_t>(byte)];
-            const int length = byte >= 100 ? 3 : byte >= 10 ? 2 : 1;
-            for (int i = length - 1, rest = byte; i >= 0; --i, rest /= 10) {
-                text[static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
-            }
-            text[3] = static_cast<char>(length);
-        }
-        return texts;
-    }();
-    if (value >= 0 && value < 256) {
-        const auto& text = bytes[static_cast<std::size_t>(value)];
-        std::memcpy(to, text.data(), 3);
-        return to + text[3];
-    }
-    return std::to_chars(to, to + 11, value).ptr;
 }
 
 bool inPair(std::uint8_t byte, const std::array<std::uint8_t, 2>& pair) {
@@ -110,8 +85,8 @@ void Analyzer::analyzeSunSensor() {
     reportWritten(64 + name.size(), [&](char* to) {
         to = put(to, "Sun Sensor Status =\t\t");
         to = put(put(to, name), "\t\t");
-        to = put(putDecimal(to, c), ", ");
-        return put(putDecimal(to, d), "\r\n\r\n");
+        to = put(writeDecimal(to, c), ", ");
+        return put(writeDecimal(to, d), "\r\n\r\n");
     });
     if (decoded != nullptr) {
         decoded->sunSensor = SunSensorValue{

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
+#include <cstdint>
 #include <cstdio>
 
 #include "decoders/Formatting.h"
@@ -39,6 +41,19 @@ TEST(Formatting, HexIsUpperCaseAndZeroPaddedToAMinimum) {
     EXPECT_EQ(formatHex(0x2B75, 4), "2B75");
     EXPECT_EQ(formatHex(0x12345, 4), "12345");
     EXPECT_EQ(formatHex(0xFFFFFFFF, 4), "FFFFFFFF");
+    EXPECT_EQ(formatHex(0xFFFF, 4), "FFFF");
+    EXPECT_EQ(formatHex(0x10000, 4), "10000");
+    EXPECT_EQ(formatHex(0x100, 2), "100");
+}
+
+// Bytes come from a table, other numbers are written digit by digit: both as printf's "%d".
+TEST(Formatting, DecimalIsPrintfsAcrossTheTablesEdges) {
+    for (const std::int32_t value :
+         {INT32_MIN, -256, -1, 0, 9, 10, 99, 100, 255, 256, 1000, INT32_MAX}) {
+        std::array<char, 16> expected{};
+        std::snprintf(expected.data(), expected.size(), "%d", value);
+        EXPECT_EQ(decoders::DecimalText(value).view(), expected.data()) << value;
+    }
 }
 
 }  // namespace
