@@ -50,18 +50,19 @@ void Analyzer::analyzeCommunicationTemperature() {
     analyzeChannel(communicationTemperatureChannel);
 }
 
-int Analyzer::getDayNightMode() const {
-    if (state.dayNightMode == 'd') {
-        return 1;
-    }
-    if (state.dayNightMode == 'n') {
-        return 0;
-    }
+int Analyzer::askForDayNightMode() const {
     if (writer != nullptr) {
         writer->settle();  // a message box may let the dialog read the result text
     }
     notifier.showMessage(askForDayOrNight);
     return 255;
+}
+
+// The state of a channel whose state depends on day or night. Kept apart from
+// analyzeChannel, whose other channels then need no reading on the stack.
+std::uint8_t Analyzer::stateByDayOrNight(const AnalogChannel& channel, std::uint8_t raw,
+                                         double value) const {
+    return channel.meaning.classify({raw, value, getDayNightMode() != 0, state.lastBatteryVoltage});
 }
 
 // Decodes one analog channel, appends its line and gives its engineering value. What the
@@ -71,10 +72,8 @@ double Analyzer::analyzeChannel(const AnalogChannel& channel) {
     const auto raw = static_cast<std::uint8_t>(convertField(state.*places.field));
     const ChannelTexts& texts = textsOfChannel(channel);
     const double value = texts.value[raw];
-    const std::uint8_t status = channel.meaning.readsDayNight
-                                    ? channel.meaning.classify({raw, value, getDayNightMode() != 0,
-                                                                state.lastBatteryVoltage})
-                                    : texts.state[raw];
+    const std::uint8_t status =
+        channel.meaning.readsDayNight ? stateByDayOrNight(channel, raw, value) : texts.state[raw];
     state.*places.rawSlot = raw;
     report(texts.reportLine[raw]);
     if (decoded != nullptr) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -39,10 +40,18 @@ class Analyzer {
     void analyzeCommunicationTemperature();
 
     // 1 daylight, 0 eclipse; any other setting is reported to the operator and gives 255.
-    int getDayNightMode() const;
+    int getDayNightMode() const {
+        if (state.dayNightMode == 'd') {
+            return 1;
+        }
+        return state.dayNightMode == 'n' ? 0 : askForDayNightMode();
+    }
 
   private:
     double analyzeChannel(const AnalogChannel& channel);
+    [[gnu::noinline]] std::uint8_t stateByDayOrNight(const AnalogChannel& channel,
+                                                     std::uint8_t raw, double value) const;
+    int askForDayNightMode() const;
     void report(std::string_view text) {
         if (writer != nullptr) {
             writer->add(text);
