@@ -38,7 +38,8 @@ BatchDecoder::BatchDecoder(std::unique_ptr<check::FrameWriter> writer, std::ostr
       errors(errors),
       notifier(errors, place),
       session(notifier, std::move(clock), check::Session::History::NotKept,
-              this->writer ? check::Session::Report::NotWritten : check::Session::Report::Written) {
+              this->writer ? check::Session::Report::NotWritten : check::Session::Report::Written,
+              this->writer ? check::DecodedItems::Filled : check::DecodedItems::NotFilled) {
     if (this->writer) {
         this->writer->begin(rows);
     }

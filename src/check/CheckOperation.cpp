@@ -82,19 +82,20 @@ void appendFrameEcho(std::string& text, const decoders::ProgramState& state) {
 
 void appendCheck(decoders::ProgramState& state, std::string* resultText, CheckRecord& record,
                  std::time_t time, decoders::Notifier& notifier,
-                 std::optional<std::time_t> headingTime) {
+                 std::optional<std::time_t> headingTime, DecodedItems items) {
     for (std::size_t i = 0; i < fieldCount; ++i) {
         decoders::assignText(state.*frameFields[i].copy, record.texts[i]);
     }
     record.decoded.time = time;
+    decoders::DecodedFrame* decoded = items == DecodedItems::Filled ? &record.decoded : nullptr;
     if (resultText == nullptr) {
-        decoders::Analyzer analyzer(state, nullptr, notifier, &record.decoded);
+        decoders::Analyzer analyzer(state, nullptr, notifier, decoded);
         runDecoders(analyzer, record.texts, nullptr, record);
         return;
     }
     decoders::TextWriter report(*resultText);
     writeInputHeading(report, headingTime.value_or(time));
-    decoders::Analyzer analyzer(state, &report, notifier, &record.decoded);
+    decoders::Analyzer analyzer(state, &report, notifier, decoded);
     runDecoders(analyzer, record.texts, &report, record);
     report.add("CW Code = \t\t");
     writeFrameEcho(report, state);

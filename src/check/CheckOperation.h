@@ -35,12 +35,17 @@ using CheckOutcome = CheckRecord;
 CheckOutcome runCheck(decoders::ProgramState& state, std::string& resultText,
                       const FrameTexts& texts, const Clock& clock, decoders::Notifier& notifier);
 
+// Whether a Check fills its record's decoded items. An output that only shows the report
+// reads none of them.
+enum class DecodedItems { Filled, NotFilled };
+
 // The same Check for a record that already holds its texts and origin, at a given time.
 // Without a result text (nullptr) it only decodes, for outputs that do not show the report.
 // The heading shows headingTime when given, and time otherwise.
 void appendCheck(decoders::ProgramState& state, std::string* resultText, CheckRecord& record,
                  std::time_t time, decoders::Notifier& notifier,
-                 std::optional<std::time_t> headingTime = {});
+                 std::optional<std::time_t> headingTime = {},
+                 DecodedItems items = DecodedItems::Filled);
 
 // Clear empties the field copies; raw values and carried values stay.
 void clearFieldCopies(decoders::ProgramState& state);

@@ -13,22 +13,31 @@ CheckRecord& reused(CheckRecord& record) {
     return record;
 }
 
+// The same for a Check that leaves the decoded items as they are: empty.
+CheckRecord& emptied(CheckRecord& record) {
+    record.decodingError.reset();
+    return record;
+}
+
 }  // namespace
 
-Session::Session(Notifier& notifier, Clock clock, History history, Report report)
-    : notifier(notifier), clock(std::move(clock)), keeping(history), report(report) {}
+Session::Session(Notifier& notifier, Clock clock, History history, Report report,
+                 DecodedItems items)
+    : notifier(notifier), clock(std::move(clock)), keeping(history), report(report), items(items) {}
 
 const CheckRecord& Session::check(const Frame& frame) {
     lastBlockStart = result.size();
     const std::time_t time = frame.time ? *frame.time : clock();
     const std::time_t heading = frame.heading == Heading::CheckTime ? clock() : time;
-    CheckRecord& record = keeping == History::Kept ? checks.emplace_back() : reused(latest);
+    CheckRecord& record = keeping == History::Kept        ? checks.emplace_back()
+                          : items == DecodedItems::Filled ? reused(latest)
+                                                          : emptied(latest);
     for (std::size_t i = 0; i < fieldCount; ++i) {
         decoders::assignText(record.texts[i], frame.texts[i]);
     }
     record.origin = frame.origin;
     appendCheck(state, report == Report::Written ? &result : nullptr, record, time, notifier,
-                heading);
+                heading, items);
     for (const Listener& listener : listeners) {
         listener(record);
     }

@@ -28,8 +28,10 @@ class Session {
     // An output other than the report (CSV, JSON) needs no report text.
     enum class Report { Written, NotWritten };
 
+    // A run that only writes the report (items NotFilled) leaves the records' decoded items
+    // empty.
     explicit Session(Notifier& notifier, Clock clock = systemClock, History history = History::Kept,
-                     Report report = Report::Written);
+                     Report report = Report::Written, DecodedItems items = DecodedItems::Filled);
 
     // Appends one analysis block for the frame, timed by the frame's own time when it has
     // one and by the clock otherwise, and tells every listener. The heading shows the
@@ -66,6 +68,7 @@ class Session {
     Clock clock;
     History keeping;
     Report report;
+    DecodedItems items;
 };
 
 }  // namespace check

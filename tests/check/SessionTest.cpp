@@ -85,6 +85,28 @@ TEST(SessionWithoutHistory, KeepsOnlyTheLatestCheck) {
     EXPECT_EQ(record.decoded.sMeter->raw, 0x86);
 }
 
+// A run that only writes the report leaves the decoded items empty, and its report, its
+// carried values and its errors are those of a run that fills them.
+TEST(SessionWithoutDecodedItems, WritesTheSameReport) {
+    SilentNotifier quiet;
+    check::Session filled(quiet, [] { return fixedTime; });
+    check::Session reportOnly(
+        quiet, [] { return fixedTime; }, check::Session::History::NotKept,
+        check::Session::Report::Written, check::DecodedItems::NotFilled);
+    const FrameTexts failing{"", "", "", "", "", "", "FFFF", "5A", "3C", "", ""};
+    for (const FrameTexts& texts : {exampleFrame, failing, exampleFrame}) {
+        const check::CheckRecord& expected = filled.check(Frame{texts, {}, {}});
+        const check::CheckRecord& record = reportOnly.check(Frame{texts, {}, {}});
+        EXPECT_FALSE(record.decoded.sMeter);
+        EXPECT_FALSE(record.decoded.statusWord);
+        EXPECT_EQ(record.decoded.time, fixedTime);
+        EXPECT_EQ(record.decodingError, expected.decodingError);
+    }
+    EXPECT_EQ(reportOnly.resultText(), filled.resultText());
+    EXPECT_EQ(reportOnly.programState().lastSunSensorPower,
+              filled.programState().lastSunSensorPower);
+}
+
 // The preview of a box and the Check of the same boxes follow one plan, so the panel line of
 // a field while typing is the line the Check gives it.
 struct PreviewCase {
