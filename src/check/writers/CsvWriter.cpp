@@ -148,13 +148,18 @@ void appendCsvRow(std::string& text, const CheckRecord& record) {
     // time (the column's name says UTC); with a blank or a "Z" LibreOffice keeps it as text.
     writeUtc(row, frame.time, 'T');
     for (std::size_t field = 0; field < fieldCount; ++field) {
-        row.add(',');
         // "0x" keeps "43E4" from turning into a number in scientific notation and "0086" from
         // losing its zeros.
-        if (const std::optional<std::uint32_t> raw = rawValue(frame, field)) {
-            row.add("0x");
-            row.addHex(*raw, frameFields[field].digits);
-        }
+        const std::optional<std::uint32_t> raw = rawValue(frame, field);
+        row.write(3 + 8, [&raw, field](char* to) {
+            *to++ = ',';
+            if (!raw) {
+                return to;
+            }
+            *to++ = '0';
+            *to++ = 'x';
+            return decoders::writeHex(to, *raw, frameFields[field].digits);
+        });
     }
     thread_local CellsCache cache;
     for (std::size_t step = 0; step < decodePlan.size(); ++step) {
