@@ -77,6 +77,16 @@ TEST(FrameLine, SaysWhatIsWrongWithABadLine) {
         {"2010-01-02T03:04:05 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
         {"2016-12-31 23:58:60 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
         {"2016-12-31 23:59:61 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
+        // A clock is checked a word at a time: the bytes next to the digits, and a digit
+        // with its high bit set, are not digits; a separator must be the separator.
+        {"2010-01-02 03:04:0/ 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
+        {"2010-01-02 :3:04:05 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
+        {"2010-01-02 03:04:\xB0"
+         "5 86 A6 00 7F C0 1234 2B75 90 8F 80 80",
+         "malformed time"},
+        {"2010-01-02 03;04:05 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
+        {"2010-01-02T03:04-05Z 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "malformed time"},
+        {"2010-01-0:T03:04:05Z 86 A6 00 7F C0 1234 2B75 90 8F 80 80", "found 12"},
     };
     for (const auto& c : cases) {
         const Read read = readFrameLine(c.line);
