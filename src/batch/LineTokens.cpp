@@ -35,8 +35,8 @@ ByteMasks piecesMasks(const char* at) {
 #else
     ByteMasks masks;
     for (std::size_t i = 0; i < pieceSize; ++i) {
-        masks.blanks |= std::uint64_t{at[i] == ' ' || at[i] == '\t'} << i;
-        masks.nuls |= std::uint64_t{at[i] == '\0'} << i;
+        masks.blanks |= (at[i] == ' ' || at[i] == '\t' ? std::uint64_t{1} : 0U) << i;
+        masks.nuls |= (at[i] == '\0' ? std::uint64_t{1} : 0U) << i;
     }
     return masks;
 #endif
@@ -96,7 +96,7 @@ LineTokens tokensOf(std::string_view line) {
             blockMasks(line.data() + base, std::min(blockSize, line.size() - base));
         tokens.hasNul = tokens.hasNul || masks.nuls != 0;
         const std::uint64_t inside = ~masks.blanks;
-        const std::uint64_t afterInside = (inside << 1) | std::uint64_t{inToken};
+        const std::uint64_t afterInside = (inside << 1) | (inToken ? 1U : 0U);
         std::uint64_t starts = inside & ~afterInside;
         std::uint64_t ends = masks.blanks & afterInside;
         const auto at = [base](std::uint64_t bits) {
