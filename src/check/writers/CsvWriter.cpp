@@ -53,8 +53,8 @@ void writeStepCells(decoders::TextWriter& row, const DecodeStep& step,
 }
 
 // What a step's cells depend on, when that is a small number: a channel's code and state
-// (its texts come from them alone), the status word. The sun sensor's values have no such
-// key.
+// (its texts come from them alone), the status word, the sun sensor's state and its two
+// values when they are bytes, as they nearly always are.
 std::optional<std::uint32_t> cellsKey(const DecodeStep& step, const decoders::DecodedFrame& frame) {
     switch (step.kind) {
         case ItemKind::Channel: {
@@ -65,15 +65,28 @@ std::optional<std::uint32_t> cellsKey(const DecodeStep& step, const decoders::De
             return frame.statusWord ? 1 + std::uint32_t{frame.statusWord->word} : 0U;
         case ItemKind::UplinkCommand:
             return 0U;
-        case ItemKind::SunSensor:
+        case ItemKind::SunSensor: {
+            const auto& sun = frame.sunSensor;
+            if (!sun) {
+                return 0U;
+            }
+            const auto isByte = [](std::int32_t value) { return value >= 0 && value < 256; };
+            if (isByte(sun->c) && isByte(sun->d)) {
+                return 1 + (std::uint32_t{sun->status} << 16 |
+                            static_cast<std::uint32_t>(sun->c) << 8 |
+                            static_cast<std::uint32_t>(sun->d));
+            }
             break;
+        }
     }
     return std::nullopt;
 }
 
 // The cells of each step for each key: a row is then a copy of a few ready-made texts. A
 // channel's are all made at its first frame (4 states of 256 codes, or not decoded); of the
-// status word, which a pass sends the same frame after frame, the latest is kept.
+// status word, which a pass sends the same frame after frame, and of the sun sensor, whose
+// blank image or switched-off sensor gives the same values frame after frame, the latest is
+// kept.
 class CellsCache {
   public:
     std::string_view cells(std::size_t stepIndex, std::uint32_t key,
