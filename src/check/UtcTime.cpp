@@ -88,11 +88,11 @@ std::optional<std::time_t> fromUtc(const UtcTime& u) {
 void writeUtc(decoders::TextWriter& text, std::time_t time, char between) {
     // Frames come seconds apart: the text up to the minute is kept, and only the seconds are
     // written anew.
-    thread_local std::time_t cachedMinute = 0;
+    thread_local long long cachedMinute = 0;  // minutes since 1970
     thread_local char cachedBetween = 0;
     thread_local std::string cachedText;  // "YYYY-MM-DD HH:MM:"
     const auto [days, rest] = daysAndSeconds(time);
-    const std::time_t minute = time - rest % 60;
+    const long long minute = days * 1440 + rest / 60;
     if (cachedText.empty() || minute != cachedMinute || between != cachedBetween) {
         UtcTime utc{};
         civilFromDays(days, utc);

@@ -152,10 +152,18 @@ TEST(LineTokens, KeepsTheFirstFourteenAndCountsTheRest) {
     EXPECT_EQ(tokens.first[13], "13");
 }
 
+// Lines shorter than 16 bytes are read from a padded copy, longer ones end with an
+// overlapping read: a NUL counts wherever it is, and only within the line.
 TEST(LineTokens, FindsANulInAnyBlock) {
-    for (const std::size_t at : {0, 15, 16, 63, 64, 100}) {
-        std::string line(101, 'a');
-        line[at] = '\0';
-        EXPECT_TRUE(batch::tokensOf(line).hasNul) << at;
+    for (const std::size_t size : {5, 16, 101}) {
+        for (const std::size_t at : {0, 4, 15, 16, 63, 64, 100}) {
+            if (at >= size) {
+                continue;
+            }
+            std::string line(size, 'a');
+            line[at] = '\0';
+            EXPECT_TRUE(batch::tokensOf(line).hasNul) << size << " bytes, NUL at " << at;
+        }
+        EXPECT_FALSE(batch::tokensOf(std::string(size, 'a')).hasNul) << size << " bytes";
     }
 }
