@@ -3,7 +3,10 @@
 
 #include <string>
 
+#include "check/DecodePlan.h"
 #include "check/writers/FrameWriter.h"
+#include "decoders/DecodedFrame.h"
+#include "decoders/TextWriter.h"
 
 namespace check {
 
@@ -16,6 +19,10 @@ class CsvWriter : public FrameWriter {
     void begin(std::string& out) override;
     void frame(const CheckRecord& record, std::string& out) override;
 };
+
+// One step's cells, each after its comma, made afresh; a row takes them from StepTexts.
+void writeCsvStepCells(decoders::TextWriter& row, const DecodeStep& step,
+                       const decoders::DecodedFrame& frame);
 
 // The header row and one frame's row, each with its CR LF.
 const std::string& csvHeader();

@@ -6,6 +6,7 @@
 
 #include "check/DecodePlan.h"
 #include "check/UtcTime.h"
+#include "check/writers/StepTexts.h"
 #include "check/writers/TelemetryColumns.h"
 #include "decoders/Formatting.h"
 #include "decoders/StatusItems.h"
@@ -21,7 +22,14 @@ using decoders::TextWriter;
 class Object {
   public:
     explicit Object(TextWriter& out) : out(out) { out.add('{'); }
-    ~Object() { out.add('}'); }
+    // More members of an object whose braces and first member are written elsewhere.
+    struct Continued {};
+    Object(TextWriter& out, Continued /*tag*/) : out(out), first(false), braces(false) {}
+    ~Object() {
+        if (braces) {
+            out.add('}');
+        }
+    }
     Object(const Object&) = delete;
     Object& operator=(const Object&) = delete;
 
@@ -67,6 +75,7 @@ class Object {
   private:
     TextWriter& out;
     bool first = true;
+    bool braces = true;
 };
 
 std::string_view healthName(decoders::Health health) {
@@ -173,6 +182,11 @@ void raws(Object& object, const DecodedFrame& frame) {
 
 }  // namespace
 
+void writeJsonStep(TextWriter& out, const DecodeStep& step, const DecodedFrame& frame) {
+    Object object(out, Object::Continued{});
+    item(object, step, frame);
+}
+
 void appendJsonObject(std::string& text, const CheckRecord& record) {
     const DecodedFrame& frame = record.decoded;
     TextWriter out(text, 2048);
@@ -182,9 +196,8 @@ void appendJsonObject(std::string& text, const CheckRecord& record) {
     writeUtc(time, frame.time, 'T');  // "2010-01-02T03:04:05Z"
     time.add("Z\"");
     raws(object, frame);
-    for (const DecodeStep& step : decodePlan) {
-        item(object, step, frame);
-    }
+    thread_local StepTexts items(writeJsonStep);
+    items.writeSteps(out, frame);
     if (record.decodingError) {
         object.text("decoding_error", *record.decodingError);
     } else {

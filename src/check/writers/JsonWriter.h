@@ -3,7 +3,10 @@
 
 #include <string>
 
+#include "check/DecodePlan.h"
 #include "check/writers/FrameWriter.h"
+#include "decoders/DecodedFrame.h"
+#include "decoders/TextWriter.h"
 
 namespace check {
 
@@ -14,6 +17,11 @@ class JsonWriter : public FrameWriter {
   public:
     void frame(const CheckRecord& record, std::string& out) override;
 };
+
+// One step's member (",\"s_meter\":{...}"), after the members before it, made afresh; an
+// object takes them from StepTexts.
+void writeJsonStep(decoders::TextWriter& out, const DecodeStep& step,
+                   const decoders::DecodedFrame& frame);
 
 // One frame's object, without the line end.
 std::string jsonObject(const CheckRecord& record);
