@@ -147,7 +147,7 @@ void sunSensor(Object& object, const DecodedFrame& frame) {
     sun.number("d", frame.sunSensor->d);
 }
 
-void item(Object& object, const DecodeStep& step, const DecodedFrame& frame) {
+void stepMember(Object& object, const DecodeStep& step, const DecodedFrame& frame) {
     switch (step.kind) {
         case ItemKind::Channel:
             channel(object, *step.channel, frame);
@@ -184,7 +184,7 @@ void raws(Object& object, const DecodedFrame& frame) {
 
 void writeJsonStep(TextWriter& out, const DecodeStep& step, const DecodedFrame& frame) {
     Object object(out, Object::Continued{});
-    item(object, step, frame);
+    stepMember(object, step, frame);
 }
 
 void appendJsonObject(std::string& text, const CheckRecord& record) {
