@@ -83,16 +83,18 @@ std::optional<std::time_t> timeOf(std::string_view date, std::string_view time) 
     return knownStart + std::time_t{hour} * 3600 + std::time_t{minute} * 60 + second;
 }
 
-bool equalsIgnoringCase(std::string_view text, std::string_view upperText) {
-    if (text.size() != upperText.size()) {
+// "VOKA" in any case. Setting bit 5 of a letter makes it lower case, and of the other bytes
+// only those that differ from "voka" in bit 5 alone (the upper-case letters) become "voka".
+bool isFrameWord(std::string_view text) {
+    constexpr std::string_view word = "voka";
+    if (text.size() != word.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (upper(text[i]) != upperText[i]) {
-            return false;
-        }
-    }
-    return true;
+    std::uint32_t bytes = 0;
+    std::uint32_t expected = 0;
+    std::memcpy(&bytes, text.data(), sizeof bytes);
+    std::memcpy(&expected, word.data(), sizeof expected);
+    return (bytes | 0x20202020U) == expected;
 }
 
 constexpr std::size_t dateSize = 10;
@@ -144,7 +146,7 @@ LineRead readFrameLine(std::string_view line, check::Frame& frame) {
     if (!takeTime(tokens, frame.time)) {
         return bad("malformed time (give YYYY-MM-DD HH:MM:SS or YYYY-MM-DDTHH:MM:SSZ in UTC)");
     }
-    if (tokens.left() > 0 && equalsIgnoringCase(tokens.front(), "VOKA")) {
+    if (tokens.left() > 0 && isFrameWord(tokens.front())) {
         ++tokens.taken;
     }
     if (tokens.left() != check::fieldCount) {

@@ -52,7 +52,7 @@ class Analyzer {
     [[gnu::noinline]] std::uint8_t stateByDayOrNight(const AnalogChannel& channel,
                                                      std::uint8_t raw, double value) const;
     int askForDayNightMode() const;
-    void report(std::string_view text) {
+    [[gnu::always_inline]] void report(std::string_view text) {
         if (writer != nullptr) {
             writer->add(text);
         } else if (resultText != nullptr) {

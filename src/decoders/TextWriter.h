@@ -58,14 +58,16 @@ class TextWriter {
     // memcpy, with the short copies that make up a report done in place: two copies of a
     // fixed size that overlap cover any length between that size and twice it.
     static void copy(char* to, const char* from, std::size_t n) {
-        if (n > 64) {
-            std::memcpy(to, from, n);
-        } else if (n >= 16) {
-            copyOverlapping<16>(to, from, n);
-        } else if (n >= 4) {
+        if (n < 4) {  // a field's text, most often
+            if (n != 0) {
+                copyOverlapping<1>(to, from, n);
+            }
+        } else if (n < 16) {
             copyOverlapping<4>(to, from, n);
-        } else if (n != 0) {
-            copyOverlapping<1>(to, from, n);
+        } else if (n <= 64) {
+            copyOverlapping<16>(to, from, n);
+        } else {
+            std::memcpy(to, from, n);
         }
     }
     // n from size to 4 * size.

@@ -105,6 +105,22 @@ TEST(FrameLine, ANulByteMakesTheLineBad) {
     }
 }
 
+// A word that is not VOKA in some case is a field, and the line then has twelve.
+TEST(FrameLine, OnlyVokaInAnyCaseIsTheFrameWord) {
+    for (const char* word : {"vOkA", "VOKA"}) {
+        EXPECT_EQ(
+            readFrameLine(std::string(word) + " 86 A6 00 7F C0 1234 2B75 90 8F 80 80").line.kind,
+            LineRead::Kind::Frame)
+            << word;
+    }
+    for (const char* word : {"V0KA", "VOK", "VOKAS", "VOK!", "vok\x01", "\x16OKA"}) {
+        const Read read =
+            readFrameLine(std::string(word) + " 86 A6 00 7F C0 1234 2B75 90 8F 80 80");
+        EXPECT_EQ(read.line.reason, "expected 11 fields (H0 H1 H2 H3 H4 A B C D E F), found 12")
+            << word;
+    }
+}
+
 TEST(FrameLine, OnlyTheFirstVokaIsTheFrameWord) {
     EXPECT_EQ(readFrameLine("VOKA VOKA 86 A6 00 7F C0 1234 2B75 90 8F 80").texts[0], "VOKA");
 }
