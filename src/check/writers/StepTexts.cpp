@@ -34,19 +34,15 @@ const std::string& StepTexts::made(std::size_t stepIndex, std::uint32_t key,
         return texts[key].text;
     }
     texts.resize(1);
-    remake(texts[0], step, key, frame);
-    return texts[0].text;
-}
-
-void StepTexts::remake(Text& text, const DecodeStep& step, std::uint32_t key,
-                       const decoders::DecodedFrame& frame) const {
-    text.key.reset();  // a text left half-made is no key's
-    text.text.clear();
+    Text& latest = texts[0];
+    latest.key.reset();  // a text left half-made is no key's
+    latest.text.clear();
     {
-        decoders::TextWriter out(text.text, 256);
+        decoders::TextWriter out(latest.text, 256);
         write(out, step, frame);
     }
-    text.key = key;
+    latest.key = key;
+    return latest.text;
 }
 
 std::vector<StepTexts::Text> StepTexts::everyChannelText(const DecodeStep& step) const {

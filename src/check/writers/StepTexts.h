@@ -23,7 +23,13 @@ inline std::optional<std::uint32_t> stepKey(const DecodeStep& step,
     switch (step.kind) {
         case ItemKind::Channel: {
             const auto& value = frame.*step.channel->places.decoded;
-            return value ? 1 + (value->status * 256U + value->raw) : 0U;
+            if (!value) {
+                return 0U;
+            }
+            if (value->status < 4) {  // a channel has four states
+                return 1 + (value->status * 256U + value->raw);
+            }
+            break;
         }
         case ItemKind::UplinkCommand:
             return frame.uplinkCommand ? 1 + std::uint32_t{*frame.uplinkCommand} : 0U;
@@ -68,8 +74,6 @@ class StepTexts {
     // key's.
     const std::string& made(std::size_t stepIndex, std::uint32_t key,
                             const decoders::DecodedFrame& frame);
-    [[gnu::noinline]] void remake(Text& text, const DecodeStep& step, std::uint32_t key,
-                                  const decoders::DecodedFrame& frame) const;
     std::vector<Text> everyChannelText(const DecodeStep& step) const;
 
     WriteStep write;
