@@ -8,6 +8,7 @@
 #include "check/DecodePlan.h"
 #include "check/UtcTime.h"
 #include "decoders/Analyzer.h"
+#include "decoders/Formatting.h"
 #include "decoders/TextWriter.h"
 #include "space/Exception.h"
 

@@ -2,14 +2,10 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
-
-#include "decoders/Formatting.h"
 
 namespace decoders {
 
@@ -33,10 +29,6 @@ class TextWriter {
     [[gnu::always_inline]] void add(char c) {
         *room(1) = c;
         ++at;
-    }
-    // Upper-case hexadecimal, zero-padded to at least minDigits digits (printf's "%0NX").
-    void addHex(std::uint32_t value, int minDigits) {
-        write(8, [value, minDigits](char* to) { return writeHex(to, value, minDigits); });
     }
     // Cuts the text back to what was written, for a moment when something else may read it
     // (a message box's event loop); writing on lengthens it again.

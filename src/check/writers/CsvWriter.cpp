@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "decoders/Formatting.h"
 #include "decoders/TextWriter.h"
 
 #include "check/UtcTime.h"
